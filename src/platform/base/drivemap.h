@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QChar>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <optional>
+
+// Answers "which folder is drive L:" for the letters D to Z.
+//
+// VIREON_DRIVES ("E=/media/cdrom;G=/srv/anthology") maps letters explicitly;
+// otherwise mounted optical or removable volumes get D, E, F, ... in the
+// order of their mount points.
+class DriveMap
+{
+public:
+    struct Mount
+    {
+        QString mountPoint;
+        QString fileSystemType;
+    };
+
+    DriveMap() = default;
+    explicit DriveMap(QMap<QChar, QString> folders);
+
+    // The map for this run: VIREON_DRIVES when set, else the mounted volumes.
+    static DriveMap fromEnvironment();
+    // "E=/media/cdrom;G=/srv/x": letters outside D..Z and malformed items are ignored.
+    static DriveMap fromSpec(const QString &spec);
+    // Optical (iso9660, udf) or removable (below /media, /run/media, /mnt, /cdrom) volumes.
+    static DriveMap fromMounts(const QList<Mount> &mounts);
+    static QList<Mount> currentMounts();
+
+    // The native folder of drive letter (either case), if the letter is mapped.
+    std::optional<QString> folderOf(QChar letter) const;
+    QMap<QChar, QString> folders() const { return m_folders; }
+
+private:
+    QMap<QChar, QString> m_folders;
+};

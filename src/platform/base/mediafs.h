@@ -1,0 +1,61 @@
+#pragma once
+
+#include "drivemap.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The one place that turns a media path into a native file.
+//
+// A media path is a root followed by a relative part: "E:\richtext\57desc.rtf"
+// (drive letter looked up in the DriveMap) or "/opt/vireon\passby.wav" (a
+// native folder). "\" and "/" both separate components, and every component
+// is matched without regard to letter case (exact name first, then a scan of
+// the folder). A wildcard ("*", "?") may stand in the last component.
+class MediaFs
+{
+public:
+    explicit MediaFs(DriveMap drives = {});
+
+    const DriveMap &drives() const { return m_drives; }
+
+    // The native path of an existing file or folder, or nothing.
+    std::optional<QString> resolve(const QString &mediaPath) const;
+    // The native path where a new file or folder of this name would go: the
+    // existing folders are matched without regard to case, the rest is taken
+    // as written. Nothing when the drive letter is not mapped.
+    std::optional<QString> nativePathForWriting(const QString &mediaPath) const;
+
+    bool exists(const QString &mediaPath) const;
+    bool isFolder(const QString &mediaPath) const;
+    // Names (as stored on disk) of the files in the pattern's folder whose names
+    // match its last component ("*.jpg" matches "55080.JPG"), in directory order.
+    // An unreadable or missing folder gives nothing.
+    QStringList list(const QString &pattern) const;
+    std::optional<qint64> size(const QString &mediaPath) const;
+    std::optional<QByteArray> readAll(const QString &mediaPath) const;
+
+    // Writes through a temporary file that replaces the target only on success.
+    bool writeAll(const QString &mediaPath, const QByteArray &bytes);
+    bool copy(const QString &from, const QString &to);
+    bool remove(const QString &mediaPath);
+    // Deletes every file matching the pattern; returns how many were deleted.
+    int removeMatching(const QString &pattern);
+    bool makeFolder(const QString &mediaPath);
+    bool removeFolder(const QString &mediaPath);
+    // Free bytes on the volume that holds the path (or its nearest existing parent).
+    std::optional<qint64> freeSpace(const QString &mediaPath) const;
+
+private:
+    std::optional<QString> rootFolder(const QString &mediaPath, QStringList *components) const;
+    std::optional<QString> matchComponent(const QString &folder, const QString &name) const;
+    void forgetFolder(const QString &nativeFolder) const;
+
+    DriveMap m_drives;
+    // Folder listings scanned for case-insensitive matches: native folder ->
+    // lower-case name -> name on disk. Dropped for a folder whenever we write there.
+    mutable QHash<QString, QHash<QString, QString>> m_listings;
+};

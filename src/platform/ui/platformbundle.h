@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/base/dialogs.h"
+#include "platform/base/mediacontrol.h"
+#include "platform/base/mediafs.h"
+#include "platform/base/screen.h"
+#include "platform/base/settingsstore.h"
+
+// The services every window uses. Production passes the Qt implementations,
+// tests pass doubles.
+struct Platform
+{
+    MediaFs &fs;
+    Dialogs &dialogs;
+    SettingsStore &settings;
+    Screen &screen;
+    MediaControlFactory mediaControls;
+};

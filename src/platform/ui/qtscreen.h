@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/base/screen.h"
+
+// The primary screen as the window system reports it.
+class QtScreen : public Screen
+{
+public:
+    QSize sizeInPixels() const override;
+};
