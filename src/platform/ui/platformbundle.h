@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/desktop.h"
 #include "platform/base/dialogs.h"
 #include "platform/base/mediacontrol.h"
 #include "platform/base/mediafs.h"
@@ -14,5 +15,6 @@ struct Platform
     Dialogs &dialogs;
     SettingsStore &settings;
     Screen &screen;
+    Desktop &desktop;
     MediaControlFactory mediaControls;
 };

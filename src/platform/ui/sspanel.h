@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QString>
+
+// The period's 3-D panel: a bevelled area that paints its own caption, and,
+// with a flood type set, a gauge that fills from the left and shows a
+// percentage. Its accessible name always follows the caption (or the
+// percentage while it is a gauge).
+class SSPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    enum class Bevel { None, Inset, Raised };
+
+    explicit SSPanel(QWidget *parent = nullptr);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    void setAlignment(Qt::Alignment alignment);
+    void setBevelOuter(Bevel bevel);
+    void setBevelInner(Bevel bevel);
+    void setBevelWidth(int pixels);
+    void setForeColor(const QColor &color);
+    void setBackColor(const QColor &color);
+
+    // Gauge: while enabled the panel fills floodPercent of its width with the
+    // flood colour and paints "NN%" in its middle.
+    void setFloodEnabled(bool enabled);
+    void setFloodPercent(int percent); // clamped to 0..100
+    int floodPercent() const { return m_floodPercent; }
+    void setFloodColor(const QColor &color);
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void updateAccessibleName();
+
+    QString m_caption;
+    Qt::Alignment m_alignment = Qt::AlignCenter;
+    Bevel m_outer = Bevel::Raised;
+    Bevel m_inner = Bevel::None;
+    int m_bevelWidth = 1;
+    QColor m_foreColor;
+    QColor m_backColor;
+    bool m_flood = false;
+    int m_floodPercent = 0;
+    QColor m_floodColor = QColor(0, 0, 255);
+};
