@@ -1,7 +1,40 @@
+#include "core/errortable.h"
+#include "core/session.h"
+#include "main/mainwindow.h"
+#include "main/startup.h"
+#include "platform/base/desktop.h"
+#include "platform/base/mediafs.h"
+#include "platform/base/programfolder.h"
+#include "platform/base/singleinstance.h"
+#include "platform/ui/platformbundle.h"
+#include "platform/ui/qtdialogs.h"
+#include "platform/ui/qtmediacontrol.h"
+#include "platform/ui/qtscreen.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(ProgramTitle);
+    // The splash window closes while the disc is searched for; the program
+    // ends when the main window closes, not when the last window does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    MediaFs fs(DriveMap::fromEnvironment());
+    QtDialogs dialogs;
+    QtSettingsStore settings;
+    QtScreen screen;
+    PlainDesktop desktop;
+    Platform platform{ fs, dialogs, settings, screen, desktop, qtMediaControls() };
+
+    Session session(dialogs);
+    session.roots.ProgramFolder = programFolder();
+    SingleInstance instance;
+    Startup startup(platform, session, instance);
+    QObject::connect(&startup, &Startup::mainWindowLoaded, &app, [&app](MainWindow *window) {
+        QObject::connect(window, &MainWindow::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    startup.run(app.arguments().mid(1));
+    return app.exec();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/base/desktop.h"
 #include "platform/base/screen.h"
 #include "platform/base/settingsstore.h"
 #include "platform/base/termination.h"
 
 #include <QHash>
+#include <QStringList>
 
 class FakeScreen : public Screen
 {
@@ -15,6 +17,20 @@ public:
 
 private:
     QSize m_pixels;
+};
+
+// A desktop with a task bar: records what is done to it.
+class FakeDesktop : public Desktop
+{
+public:
+    bool findTaskbar() override
+    {
+        calls << QStringLiteral("find");
+        return true;
+    }
+    void setTaskbarVisible(bool visible) override { calls << (visible ? QStringLiteral("show") : QStringLiteral("hide")); }
+
+    QStringList calls;
 };
 
 // Settings kept in memory: "application/section/key" -> value.

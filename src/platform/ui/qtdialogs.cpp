@@ -72,7 +72,10 @@ Dialogs::Answer QtDialogs::message(const Message &box)
         dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->setAccessibleName(box.title);
     dialog->setAccessibleDescription(box.text);
+    // A box shown while the busy pointer is up still needs an arrow to answer it.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int result = dialog->exec();
+    QApplication::restoreOverrideCursor();
     const Answer answer = answerOf(dialog ? dialog->standardButton(dialog->clickedButton()) : result, box.buttons);
     delete dialog;
     return answer;

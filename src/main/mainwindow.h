@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/errorreporter.h"
+#include "platform/base/mediacontrol.h"
+
+#include <QMainWindow>
+#include <QSize>
+#include <array>
+#include <memory>
+
+class MainMenu;
+class QAction;
+class QFrame;
+class QLineEdit;
+class QListWidget;
+class QTextBrowser;
+class QLabel;
+class SpinButton;
+class SSCommand;
+class SSPanel;
+class StretchedImage;
+struct Platform;
+struct Session;
+
+// The main window Form1: the detail buttons, the photograph Image4, the year
+// strip Frame1 and the panels that lie over the photograph, with the menu bar.
+// It lives for the run; closing it ends the program.
+class MainWindow : public QMainWindow, public ErrorHost
+{
+    Q_OBJECT
+public:
+    MainWindow(Platform &platform, Session &session, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Load: default pointer, splash closed, year strip in front, size from the
+    // screen and then from the settings, shown.
+    void Form_Load(QWidget *splash);
+
+    // ErrorHost
+    void FocusYearButton() override;
+    void enableMainWindow() override;
+
+    QAction *menu(const QString &name) const;
+    SSCommand *cmdYR(int index) const { return m_cmdYR.at(index); }
+    QListWidget *List1(int index) const { return m_List1.at(index); }
+
+    void mnuHideStatus_Click();
+    void cmdExit_Click();
+
+    // Detail buttons.
+    SSCommand *cmdDesc, *cmdOptions, *cmdStats, *cmdColors, *cmdScript, *cmdEmblem, *cmdClipArt, *cmdAd,
+        *cmdBrochure, *cmdNostalgia;
+    StretchedImage *Image4;
+    SpinButton *SpinButton1;
+    SSPanel *panPhoto, *panYear;
+    QLineEdit *txtFile;
+    QTextBrowser *rtbDetails;
+    QLabel *picClipArt, *picEmblem, *picScript;
+    QFrame *Frame1;
+    SSCommand *ssCmdSlide, *cmdExit;
+    std::unique_ptr<MediaControl> MMControl1;
+    SSPanel *pnlPrint, *pnlSSaver, *pnlProgress, *pnlSound, *ssPnlSongs;
+
+    // 1..13 for the year of that button, 0 for a category and before the first selection.
+    qint16 YearButtonIndex = 0;
+
+Q_SIGNALS:
+    // The window has closed; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createControls(QWidget *client);
+    void createYearStrip(QWidget *client);
+    void createPanels(QWidget *client);
+    void connectMenu();
+    // The Resize rule: any change of size brings back a task bar this program hid.
+    void Form_Resize();
+
+    Platform &m_platform;
+    Session &m_session;
+    std::unique_ptr<MainMenu> m_menu;
+    std::array<SSCommand *, 14> m_cmdYR{}; // designed indexes 1..13
+    std::array<QListWidget *, 2> m_List1{};
+    // The size mnuHideStatus asked for: its resize is ours, not the user's.
+    QSize m_ownResize;
+};

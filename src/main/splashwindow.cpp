@@ -1,0 +1,44 @@
+#include "splashwindow.h"
+
+#include "splashartwork.h"
+#include "core/errortable.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/sspanel.h"
+#include "platform/ui/stretchedimage.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+SplashWindow::SplashWindow(const MediaControlFactory &mediaControls, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(ProgramTitle);
+    setAccessibleName(ProgramTitle);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    SSPanel1 = makePanel(this, QStringLiteral("SSPanel1"), QString(), Twips{ 0, 0, 9390, 6600 });
+    SSPanel1->setBevelOuter(SSPanel::Bevel::Raised);
+    SSPanel1->setBevelWidth(3);
+    Image1 = makeImage(this, QStringLiteral("Image1"), Twips{ 360, 360, 8670, 5895 });
+    Image1->setImage(splashArtwork(Image1->size()));
+    Picture3 = makePictureBox(this, QStringLiteral("Picture3"), Twips{ 360, 600, 8655, 1080 });
+    Picture3->setPixmap(QPixmap::fromImage(splashTitleBand(Picture3->size())));
+    Picture3->setAccessibleName(ProgramTitle);
+    setFixedSize(SSPanel1->size());
+
+    MMControl1 = mediaControls();
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer1.setSingleShot(true);
+}
+
+SplashWindow::~SplashWindow() = default;
+
+void SplashWindow::showCentred()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    show();
+    raise();
+}

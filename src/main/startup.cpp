@@ -1,0 +1,111 @@
+#include "startup.h"
+
+#include "mainwindow.h"
+#include "splashwindow.h"
+#include "core/contentcatalog.h"
+#include "core/errortable.h"
+#include "core/medialocator.h"
+#include "core/session.h"
+#include "platform/base/singleinstance.h"
+#include "platform/base/termination.h"
+#include "platform/ui/busypointer.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/platformbundle.h"
+#include "platform/ui/stretchedimage.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QListWidget>
+
+namespace {
+constexpr int SplashDelayMs = 5000;
+}
+
+Startup::Startup(Platform &platform, Session &session, SingleInstance &instance)
+    : m_platform(platform)
+    , m_session(session)
+    , m_instance(instance)
+{
+}
+
+Startup::~Startup() = default;
+
+void Startup::run(const QStringList &arguments)
+{
+    m_splash = std::make_unique<SplashWindow>(m_platform.mediaControls);
+    m_splash->showCentred();
+    connect(&m_splash->Timer1, &QTimer::timeout, this, &Startup::Timer1_Timer);
+
+    if (!m_instance.acquire()) {
+        m_platform.dialogs.message({ ProgramTitle, QStringLiteral("The Vireon Anthology is already running!"),
+                                     Dialogs::Buttons::Ok, Dialogs::Icon::Critical, true });
+        terminateProgram();
+    }
+
+    showBusyPointer();
+    Roots &roots = m_session.roots;
+    if (isProgramFolderMode(arguments)) {
+        roots.PhotoRoot = roots.ProgramFolder;
+        roots.MediaRoot = roots.ProgramFolder;
+    } else {
+        const bool reported = LocateMedia(m_platform.fs, roots, m_session.errors, [this] {
+            m_splash->Timer1.stop();
+            m_splash->close();
+        });
+        if (reported)
+            m_splash->showCentred();
+    }
+
+    playIntroSound();
+    m_splash->Timer1.start(SplashDelayMs);
+    m_session.FirstClickPending = true;
+    m_session.photoIndex = BuildPhotoIndex(m_platform.fs, roots.PhotoRoot, m_session.errors);
+}
+
+void Startup::playIntroSound()
+{
+    const auto sound = m_platform.fs.resolve(m_session.roots.ProgramFolder + MediaFolders::IntroSound);
+    if (!sound) {
+        m_session.errors.setErrorCode(QStringLiteral("ER055"));
+        return;
+    }
+    MediaControl &control = *m_splash->MMControl1;
+    control.command(QStringLiteral("close"));
+    control.setDeviceType(QStringLiteral("WaveAudio"));
+    control.setFileName(*sound);
+    control.command(QStringLiteral("open"));
+    control.command(QStringLiteral("play"));
+}
+
+void Startup::Timer1_Timer()
+{
+    if (!ScreenIs(m_platform.screen.sizeInTwips(), 800, 600)) {
+        loadMainWindow();
+        m_mainWindow->menu(QStringLiteral("mnuHideStatus"))->setVisible(false);
+        setOuterSize(m_mainWindow.get(), 11994, 9100);
+        QFrame *strip = m_mainWindow->Frame1;
+        strip->move(strip->x(), m_mainWindow->Image4->y() + m_mainWindow->Image4->height());
+    }
+    if (!m_mainWindow)
+        loadMainWindow();
+    const QStringList years = bookletYears();
+    m_mainWindow->List1(0)->addItems(years);
+    m_mainWindow->List1(1)->addItems(years);
+}
+
+void Startup::loadMainWindow()
+{
+    m_mainWindow = std::make_unique<MainWindow>(m_platform, m_session);
+    Q_EMIT mainWindowLoaded(m_mainWindow.get());
+    m_mainWindow->Form_Load(m_splash.get());
+    // Closing the splash window ends its timer, whose tick may be running now.
+    m_splash.release()->deleteLater();
+}
+
+QStringList Startup::bookletYears()
+{
+    QStringList years;
+    for (int i = 0; i <= 12; ++i)
+        years << (i <= 11 ? QStringLiteral("19") + QString::number(55 + i) : QString::number(i + 1990));
+    return years;
+}

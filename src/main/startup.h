@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+
+class MainWindow;
+class SingleInstance;
+class SplashWindow;
+struct Platform;
+struct Session;
+
+// Everything between launching the program and the main window: the splash
+// window, the single-instance check, the roots, the intro sound, the photo
+// index, and the splash timer that opens the main window.
+class Startup : public QObject
+{
+    Q_OBJECT
+public:
+    // session.roots.ProgramFolder must be set.
+    Startup(Platform &platform, Session &session, SingleInstance &instance);
+    ~Startup() override;
+
+    // arguments: the command line after the program's name.
+    void run(const QStringList &arguments);
+    // The splash timer's one tick: loads the main window, fitted to the screen.
+    void Timer1_Timer();
+
+    SplashWindow *splash() const { return m_splash.get(); }
+    MainWindow *mainWindow() const { return m_mainWindow.get(); }
+
+    // The years offered by the booklet's From and To lists, in order.
+    static QStringList bookletYears();
+
+Q_SIGNALS:
+    void mainWindowLoaded(MainWindow *window);
+
+private:
+    void playIntroSound();
+    void loadMainWindow();
+
+    Platform &m_platform;
+    Session &m_session;
+    SingleInstance &m_instance;
+    std::unique_ptr<SplashWindow> m_splash;
+    std::unique_ptr<MainWindow> m_mainWindow;
+};

@@ -1,0 +1,86 @@
+#include "platform/base/settingsstore.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/spinbutton.h"
+#include "platform/ui/sspanel.h"
+#include "platform/ui/stretchedimage.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void panelGaugeClampsAndNamesItself()
+    {
+        SSPanel panel;
+        panel.setCaption(QStringLiteral("Copying photos"));
+        QCOMPARE(panel.accessibleName(), QStringLiteral("Copying photos"));
+        panel.setFloodEnabled(true);
+        panel.setFloodPercent(140);
+        QCOMPARE(panel.floodPercent(), 100);
+        QCOMPARE(panel.accessibleName(), QStringLiteral("100%"));
+        panel.setFloodPercent(-3);
+        QCOMPARE(panel.floodPercent(), 0);
+        panel.setFloodEnabled(false);
+        QCOMPARE(panel.accessibleName(), QStringLiteral("Copying photos"));
+    }
+
+    void spinHalvesSignalAndAreNamed()
+    {
+        SpinButton spin(Qt::Horizontal);
+        spin.resize(41, 20);
+        QSignalSpy up(&spin, &SpinButton::SpinUp), down(&spin, &SpinButton::SpinDown);
+        QCOMPARE(spin.upButton()->accessibleName(), QStringLiteral("Up"));
+        QVERIFY(spin.downButton()->x() < spin.upButton()->x()); // Down on the left
+        QTest::mouseClick(spin.upButton(), Qt::LeftButton);
+        QTest::mouseClick(spin.downButton(), Qt::LeftButton);
+        QTest::mouseClick(spin.downButton(), Qt::LeftButton);
+        QCOMPARE(up.size(), 1);
+        QCOMPARE(down.size(), 2);
+        spin.setHalfNames(QStringLiteral("Forward"), QStringLiteral("Back"));
+        QCOMPARE(spin.downButton()->accessibleName(), QStringLiteral("Back"));
+    }
+
+    void stretchedImageReportsButtonsAndFillsItsBox()
+    {
+        QWidget parent;
+        StretchedImage *image = makeImage(&parent, QStringLiteral("Image4"), Twips{ 120, 360, 11640, 7440 });
+        QCOMPARE(image->geometry(), QRect(8, 24, 776, 496));
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        image->setImage(picture);
+        QVERIFY(image->hasImage());
+        const QImage shown = image->grab().toImage();
+        QCOMPARE(shown.size(), QSize(776, 496));
+        QCOMPARE(QColor(shown.pixel(775, 495)), QColor(Qt::red)); // stretched to the corner
+
+        QSignalSpy pressed(image, &StretchedImage::mousePressed), clicked(image, &StretchedImage::clicked);
+        QTest::mouseClick(image, Qt::RightButton);
+        QTest::mouseClick(image, Qt::LeftButton);
+        QCOMPARE(pressed.size(), 2);
+        QCOMPARE(pressed.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+        QCOMPARE(clicked.size(), 1);
+    }
+
+    void settingsSurviveAndFallBackToDefaults()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        {
+            QtSettingsStore store;
+            store.write(QStringLiteral("The Vireon Anthology"), QStringLiteral("Settings"), QStringLiteral("MainLeft"),
+                        QStringLiteral("150"));
+        }
+        QtSettingsStore store;
+        QCOMPARE(store.read("The Vireon Anthology", "Settings", "MainLeft", "0"), QStringLiteral("150"));
+        QCOMPARE(store.read("The Vireon Anthology", "Settings", "MainTop", "7"), QStringLiteral("7"));
+        QVERIFY(QtSettingsStore::fileOf(QStringLiteral("The Vireon Anthology")).startsWith(config.path()));
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
