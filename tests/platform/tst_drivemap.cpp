@@ -34,7 +34,6 @@ private Q_SLOTS:
         QTest::newRow("blanks in the folder") << "E=/media/My Disc ;F=/x" << "E=/media/My Disc ;F=/x";
         QTest::newRow("A to C never") << "A=/a;B=/b;C=/c;D=/d" << "D=/d";
         QTest::newRow("malformed items") << "E;=/x;EE=/x;1=/x;F=;G=relative;;H=/h" << "H=/h";
-        QTest::newRow("empty") << "" << "";
     }
 
     void fromSpec()
@@ -50,7 +49,6 @@ private Q_SLOTS:
         QCOMPARE(drives.folderOf(u'E'), QStringLiteral("/media/cdrom"));
         QCOMPARE(drives.folderOf(u'e'), QStringLiteral("/media/cdrom"));
         QVERIFY(!drives.folderOf(u'F'));
-        QCOMPARE(DriveMap({ { u'g', QStringLiteral("/g") } }).folderOf(u'G'), QStringLiteral("/g"));
     }
 
     void fromMountsKeepsOpticalAndRemovableInMountPointOrder()
@@ -102,27 +100,13 @@ private Q_SLOTS:
 
     void fromEnvironmentPrefersVireonDrives()
     {
-        const QByteArray saved = qgetenv("VIREON_DRIVES");
-        const bool wasSet = qEnvironmentVariableIsSet("VIREON_DRIVES");
-
         qputenv("VIREON_DRIVES", "f=/srv/anthology/");
         QCOMPARE(describe(DriveMap::fromEnvironment()), QStringLiteral("F=/srv/anthology"));
         // Set but empty means no explicit map: the mounted volumes count.
         qputenv("VIREON_DRIVES", "");
         QCOMPARE(describe(DriveMap::fromEnvironment()),
                  describe(DriveMap::fromMounts(DriveMap::currentMounts())));
-
-        if (wasSet)
-            qputenv("VIREON_DRIVES", saved);
-        else
-            qunsetenv("VIREON_DRIVES");
-    }
-
-    void currentMountsIncludesTheRoot()
-    {
-        const QList<DriveMap::Mount> mounts = DriveMap::currentMounts();
-        QVERIFY(std::any_of(mounts.begin(), mounts.end(),
-                            [](const DriveMap::Mount &m) { return m.mountPoint == u'/'; }));
+        qunsetenv("VIREON_DRIVES");
     }
 };
 

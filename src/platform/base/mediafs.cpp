@@ -35,15 +35,16 @@ QRegularExpression wildcardExpression(const QString &wildcard)
     QString literal;
     for (const QChar c : wildcard) {
         if (c == u'*' || c == u'?') {
-            pattern += QRegularExpression::escape(literal) + (c == u'*' ? QStringLiteral(".*") : QStringLiteral("."));
+            pattern += QRegularExpression::escape(literal)
+                + (c == u'*' ? QStringLiteral(".*") : QStringLiteral("."));
             literal.clear();
         } else {
             literal += c;
         }
     }
     pattern += QRegularExpression::escape(literal);
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                              QRegularExpression::CaseInsensitiveOption);
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(pattern), QRegularExpression::CaseInsensitiveOption);
 }
 
 QStringList filesMatching(const QString &folder, const QString &wildcard)
@@ -120,7 +121,8 @@ bool MediaFs::writeAll(const QString &mediaPath, const QByteArray &bytes)
     if (!target)
         return false;
     QSaveFile file(*target);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    const bool written
+        = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     forgetFolder(parentOf(*target));
     return written;
 }
@@ -261,8 +263,8 @@ std::optional<QString> MediaFs::matchComponent(const QString &folder, const QStr
         return std::nullopt;
     Listing &listing = m_listings[folder];
     if (listing.modified != info.lastModified()) {
-        QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                                                   QDir::Unsorted);
+        QStringList names
+            = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
         // Of several names that differ only in case, the first in sorted order wins.
         names.sort();
         listing.names.clear();
