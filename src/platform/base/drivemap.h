@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QChar>
 #include <QList>
 #include <QMap>
@@ -30,6 +31,8 @@ public:
     // Optical (iso9660, udf) or removable (below /media, /run/media, /mnt, /cdrom) volumes.
     static DriveMap fromMounts(const QList<Mount> &mounts);
     static QList<Mount> currentMounts();
+    // The mount table in the format of /proc/self/mounts, octal escapes decoded.
+    static QList<Mount> parseMounts(const QByteArray &table);
 
     // The native folder of drive letter (either case), if the letter is mapped.
     std::optional<QString> folderOf(QChar letter) const;
