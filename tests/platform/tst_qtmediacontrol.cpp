@@ -58,13 +58,13 @@ QByteArray shortMovie()
         movi += chunk("00dc", jpeg.data());
     }
     const QByteArray avih = le32(1000000 / rate) + le32(0) + le32(0) + le32(0x10) + le32(frames) + le32(0)
-            + le32(1) + le32(0) + le32(width) + le32(height) + QByteArray(16, '\0');
+        + le32(1) + le32(0) + le32(width) + le32(height) + QByteArray(16, '\0');
     const QByteArray strh = "vidsMJPG" + le32(0) + le32(0) + le32(0) + le32(1) + le32(rate) + le32(0)
-            + le32(frames) + le32(0) + le32(-1) + le32(0) + le16(0) + le16(0) + le16(width) + le16(height);
+        + le32(frames) + le32(0) + le32(-1) + le32(0) + le16(0) + le16(0) + le16(width) + le16(height);
     const QByteArray strf = le32(40) + le32(width) + le32(height) + le16(1) + le16(24) + "MJPG"
-            + le32(width * height * 3) + QByteArray(16, '\0');
-    const QByteArray hdrl = "hdrl" + chunk("avih", avih)
-            + chunk("LIST", "strl" + chunk("strh", strh) + chunk("strf", strf));
+        + le32(width * height * 3) + QByteArray(16, '\0');
+    const QByteArray hdrl
+        = "hdrl" + chunk("avih", avih) + chunk("LIST", "strl" + chunk("strh", strh) + chunk("strf", strf));
     const QByteArray chunks = chunk("LIST", hdrl) + chunk("LIST", movi) + chunk("idx1", index);
     return "RIFF" + le32(int(4 + chunks.size())) + "AVI " + chunks;
 }
@@ -140,7 +140,7 @@ private Q_SLOTS:
     {
         auto media = qtMediaControls()();
         QVERIFY(media->command(u"close"_s));
-        for (const QString &command : {u"play"_s, u"stop"_s, u"prev"_s, u"back"_s, u"next"_s, u"eject"_s})
+        for (const QString &command : { u"play"_s, u"stop"_s, u"prev"_s, u"back"_s, u"next"_s, u"eject"_s })
             QVERIFY2(!media->command(command), qPrintable(command));
         QCOMPARE(media->mode(), MediaControl::Mode::NotOpen);
 
@@ -148,7 +148,7 @@ private Q_SLOTS:
         media->setFileName(write(u"steps.wav"_s, shortSound()));
         QVERIFY(media->command(u"open"_s));
         QVERIFY(!media->command(u"eject"_s));
-        for (const QString &command : {u"next"_s, u"back"_s, u"prev"_s, u"stop"_s})
+        for (const QString &command : { u"next"_s, u"back"_s, u"prev"_s, u"stop"_s })
             QVERIFY2(media->command(command), qPrintable(command));
         QCOMPARE(media->mode(), MediaControl::Mode::Stopped);
     }

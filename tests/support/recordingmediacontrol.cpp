@@ -4,7 +4,8 @@
 
 using namespace Qt::StringLiterals;
 
-RecordingMediaControl::RecordingMediaControl(std::shared_ptr<MediaLog> log) : m_log(std::move(log))
+RecordingMediaControl::RecordingMediaControl(std::shared_ptr<MediaLog> log)
+    : m_log(std::move(log))
 {
     m_log->controls.append(this);
 }

@@ -1,9 +1,10 @@
 #include "wavdecoder.h"
 
-#include <QList>
-#include <QtEndian>
 #include <algorithm>
 #include <array>
+
+#include <QList>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -16,14 +17,25 @@ constexpr quint16 FormatExtensible = 0xFFFE;
 constexpr int MaxChannels = 8;
 constexpr qint64 MaxSampleRate = 768000;
 
-quint16 u16(const char *p) { return qFromLittleEndian<quint16>(p); }
-qint16 s16(const char *p) { return qFromLittleEndian<qint16>(p); }
-quint32 u32(const char *p) { return qFromLittleEndian<quint32>(p); }
+quint16 u16(const char *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
+qint16 s16(const char *p)
+{
+    return qFromLittleEndian<qint16>(p);
+}
+quint32 u32(const char *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
 
-int clamp16(qint64 value) { return int(std::clamp<qint64>(value, -32768, 32767)); }
+int clamp16(qint64 value)
+{
+    return int(std::clamp<qint64>(value, -32768, 32767));
+}
 
-template<typename T>
-QByteArray littleEndian(T value)
+template <typename T> QByteArray littleEndian(T value)
 {
     QByteArray bytes(sizeof(T), Qt::Uninitialized);
     qToLittleEndian(value, bytes.data());
@@ -71,7 +83,8 @@ std::optional<Format> parseFormat(QByteArrayView chunk, QString &error)
     if (format.tag == FormatExtensible) {
         // The sub-format is a GUID whose first four bytes are the format tag;
         // only plain PCM is taken.
-        static const QByteArrayView pcmGuid("\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
+        static const QByteArrayView pcmGuid(
+            "\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
         if (format.extension.size() < 22 || format.extension.sliced(6, 16) != pcmGuid) {
             error = u"The extensible wave format holds something other than PCM."_s;
             return std::nullopt;
@@ -79,7 +92,8 @@ std::optional<Format> parseFormat(QByteArrayView chunk, QString &error)
         format.tag = FormatPcm;
     }
     if (format.channels < 1 || format.channels > MaxChannels) {
-        error = u"The wave file has %1 channels; 1 to %2 are supported."_s.arg(format.channels).arg(MaxChannels);
+        error = u"The wave file has %1 channels; 1 to %2 are supported."_s.arg(format.channels)
+                    .arg(MaxChannels);
         return std::nullopt;
     }
     if (sampleRate < 1 || sampleRate > MaxSampleRate) {
@@ -111,11 +125,12 @@ std::optional<QByteArray> decodePcm(const Format &format, QByteArrayView data, Q
 // header that restarts the decoder; the last block may be short. A decoder
 // says how many frames a block of a given length holds and decodes one block
 // into out, frame by frame from sample index base.
-template<typename Decoder>
-std::optional<QByteArray> decodeBlocks(const Decoder &decoder, int blockAlign, int channels,
-                                       QByteArrayView data, QString &error)
+template <typename Decoder>
+std::optional<QByteArray> decodeBlocks(
+    const Decoder &decoder, int blockAlign, int channels, QByteArrayView data, QString &error)
 {
-    const auto blockAt = [&](qsizetype at) { return data.sliced(at, std::min<qsizetype>(blockAlign, data.size() - at)); };
+    const auto blockAt
+        = [&](qsizetype at) { return data.sliced(at, std::min<qsizetype>(blockAlign, data.size() - at)); };
     qsizetype frames = 0;
     for (qsizetype at = 0; at < data.size(); at += blockAlign)
         frames += decoder.framesIn(blockAt(at).size());
@@ -134,7 +149,11 @@ std::optional<QByteArray> decodeBlocks(const Decoder &decoder, int blockAlign, i
 class ImaAdpcm
 {
 public:
-    ImaAdpcm(int channels, int samplesPerBlock) : m_channels(channels), m_samplesPerBlock(samplesPerBlock) { }
+    ImaAdpcm(int channels, int samplesPerBlock)
+        : m_channels(channels)
+        , m_samplesPerBlock(samplesPerBlock)
+    {
+    }
 
     static int headerSize(int channels) { return 4 * channels; }
     // One header sample, then eight samples for every four bytes of each channel.
@@ -152,16 +171,14 @@ public:
 
     bool decode(const char *block, int frames, QByteArray &out, qsizetype base, QString &) const
     {
-        static constexpr std::array<int, 89> steps = {
-            7,     8,     9,     10,    11,    12,    13,    14,    16,    17,    19,    21,    23,
-            25,    28,    31,    34,    37,    41,    45,    50,    55,    60,    66,    73,    80,
-            88,    97,    107,   118,   130,   143,   157,   173,   190,   209,   230,   253,   279,
-            307,   337,   371,   408,   449,   494,   544,   598,   658,   724,   796,   876,   963,
-            1060,  1166,  1282,  1411,  1552,  1707,  1878,  2066,  2272,  2499,  2749,  3024,  3327,
-            3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845,  8630,  9493,  10442, 11487,
-            12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
-        static constexpr std::array<int, 16> indexSteps = {-1, -1, -1, -1, 2, 4, 6, 8,
-                                                           -1, -1, -1, -1, 2, 4, 6, 8};
+        static constexpr std::array<int, 89> steps = { 7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25,
+            28, 31, 34, 37, 41, 45, 50, 55, 60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209,
+            230, 253, 279, 307, 337, 371, 408, 449, 494, 544, 598, 658, 724, 796, 876, 963, 1060, 1166, 1282,
+            1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327, 3660, 4026, 4428, 4871, 5358, 5894,
+            6484, 7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385,
+            24623, 27086, 29794, 32767 };
+        static constexpr std::array<int, 16> indexSteps
+            = { -1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8 };
         const int header = headerSize(m_channels);
         for (int c = 0; c < m_channels; ++c) {
             int sample = s16(block + 4 * c);
@@ -203,13 +220,15 @@ public:
     };
 
     MsAdpcm(int channels, int samplesPerBlock, QList<Coefficients> coefficients)
-        : m_channels(channels), m_samplesPerBlock(samplesPerBlock), m_coefficients(std::move(coefficients))
+        : m_channels(channels)
+        , m_samplesPerBlock(samplesPerBlock)
+        , m_coefficients(std::move(coefficients))
     {
     }
 
     static QList<Coefficients> standardCoefficients()
     {
-        return {{256, 0}, {512, -256}, {0, 0}, {192, 64}, {240, 0}, {460, -208}, {392, -232}};
+        return { { 256, 0 }, { 512, -256 }, { 0, 0 }, { 192, 64 }, { 240, 0 }, { 460, -208 }, { 392, -232 } };
     }
     static int headerSize(int channels) { return 7 * channels; }
     // Two header samples, then one nibble per sample, channels taking turns.
@@ -224,8 +243,8 @@ public:
 
     bool decode(const char *block, int frames, QByteArray &out, qsizetype base, QString &error) const
     {
-        static constexpr std::array<int, 16> adaptation = {230, 230, 230, 230, 307, 409, 512, 614,
-                                                           768, 614, 512, 409, 307, 230, 230, 230};
+        static constexpr std::array<int, 16> adaptation
+            = { 230, 230, 230, 230, 307, 409, 512, 614, 768, 614, 512, 409, 307, 230, 230, 230 };
         struct State
         {
             Coefficients coefficients;
@@ -238,11 +257,12 @@ public:
         for (int c = 0; c < ch; ++c) {
             const int predictor = quint8(block[c]);
             if (predictor >= m_coefficients.size()) {
-                error = u"An MS ADPCM block names predictor %1 of %2."_s.arg(predictor).arg(m_coefficients.size());
+                error = u"An MS ADPCM block names predictor %1 of %2."_s.arg(predictor).arg(
+                    m_coefficients.size());
                 return false;
             }
-            states[c] = {m_coefficients[predictor], s16(block + ch + 2 * c), s16(block + 3 * ch + 2 * c),
-                         s16(block + 5 * ch + 2 * c)};
+            states[c] = { m_coefficients[predictor], s16(block + ch + 2 * c), s16(block + 3 * ch + 2 * c),
+                s16(block + 5 * ch + 2 * c) };
             store(out, base + c, states[c].sample2);
             store(out, base + ch + c, states[c].sample1);
         }
@@ -251,8 +271,8 @@ public:
             const quint8 byte = block[headerSize(ch) + k / 2];
             const int nibble = k % 2 == 0 ? byte >> 4 : byte & 0x0F;
             State &s = states[k % ch];
-            const qint64 prediction =
-                    (qint64(s.sample1) * s.coefficients.first + qint64(s.sample2) * s.coefficients.second) >> 8;
+            const qint64 prediction
+                = (qint64(s.sample1) * s.coefficients.first + qint64(s.sample2) * s.coefficients.second) >> 8;
             const int sample = clamp16(prediction + (nibble >= 8 ? nibble - 16 : nibble) * s.delta);
             s.sample2 = s.sample1;
             s.sample1 = sample;
@@ -274,7 +294,8 @@ private:
 std::optional<int> samplesPerBlock(const Format &format, int header, int maximum, QString &error)
 {
     if (format.blockAlign < header) {
-        error = u"The ADPCM block size %1 is too small for %2 channels."_s.arg(format.blockAlign).arg(format.channels);
+        error = u"The ADPCM block size %1 is too small for %2 channels."_s.arg(format.blockAlign)
+                    .arg(format.channels);
         return std::nullopt;
     }
     const int stated = format.extension.size() >= 2 ? u16(format.extension.data()) : 0;
@@ -298,15 +319,16 @@ std::optional<QByteArray> decodeAdpcm(const Format &format, QByteArrayView data,
             error = u"The IMA ADPCM block size %1 does not fit %2 channels."_s.arg(format.blockAlign).arg(ch);
             return std::nullopt;
         }
-        const auto perBlock =
-                samplesPerBlock(format, header, ImaAdpcm::framesInBody(format.blockAlign - header, ch), error);
+        const auto perBlock
+            = samplesPerBlock(format, header, ImaAdpcm::framesInBody(format.blockAlign - header, ch), error);
         if (!perBlock)
             return std::nullopt;
         return decodeBlocks(ImaAdpcm(ch, *perBlock), format.blockAlign, ch, data, error);
     }
 
     const int header = MsAdpcm::headerSize(ch);
-    const auto perBlock = samplesPerBlock(format, header, MsAdpcm::framesInBody(format.blockAlign - header, ch), error);
+    const auto perBlock
+        = samplesPerBlock(format, header, MsAdpcm::framesInBody(format.blockAlign - header, ch), error);
     if (!perBlock)
         return std::nullopt;
     if (*perBlock < 2) {
@@ -325,7 +347,7 @@ std::optional<QByteArray> decodeAdpcm(const Format &format, QByteArrayView data,
         }
         coefficients.clear();
         for (int i = 0; i < count; ++i)
-            coefficients.append({s16(extension.data() + 4 + 4 * i), s16(extension.data() + 6 + 4 * i)});
+            coefficients.append({ s16(extension.data() + 4 + 4 * i), s16(extension.data() + 6 + 4 * i) });
     }
     return decodeBlocks(MsAdpcm(ch, *perBlock, std::move(coefficients)), format.blockAlign, ch, data, error);
 }
@@ -380,7 +402,7 @@ std::optional<PcmSound> decodeWave(const QByteArray &file, QString *error)
         return fail(error, reason);
     if (samples->isEmpty())
         return fail(error, u"The wave file holds no sound."_s);
-    return PcmSound{format->sampleRate, format->channels, std::move(*samples)};
+    return PcmSound { format->sampleRate, format->channels, std::move(*samples) };
 }
 
 QByteArray encodePcmWave(const PcmSound &sound)
@@ -391,9 +413,9 @@ QByteArray encodePcmWave(const PcmSound &sound)
     wave.reserve(44 + size + 1);
     wave += "RIFF" + littleEndian<quint32>(36 + size + (size & 1)) + "WAVE";
     wave += "fmt " + littleEndian<quint32>(16) + littleEndian<quint16>(FormatPcm)
-            + littleEndian<quint16>(quint16(sound.channels)) + littleEndian<quint32>(quint32(sound.sampleRate))
-            + littleEndian<quint32>(quint32(sound.sampleRate) * blockAlign) + littleEndian<quint16>(blockAlign)
-            + littleEndian<quint16>(16);
+        + littleEndian<quint16>(quint16(sound.channels)) + littleEndian<quint32>(quint32(sound.sampleRate))
+        + littleEndian<quint32>(quint32(sound.sampleRate) * blockAlign) + littleEndian<quint16>(blockAlign)
+        + littleEndian<quint16>(16);
     wave += "data" + littleEndian<quint32>(size) + sound.samples;
     if (size & 1)
         wave += '\0';

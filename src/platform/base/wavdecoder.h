@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 // A sound as signed 16-bit little-endian samples, channels interleaved.
 struct PcmSound

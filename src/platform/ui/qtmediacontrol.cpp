@@ -1,6 +1,6 @@
 #include "qtmediacontrol.h"
 
-#include "platform/base/wavdecoder.h"
+#include <algorithm>
 
 #include <QAudioOutput>
 #include <QEvent>
@@ -10,7 +10,8 @@
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoWidget>
-#include <algorithm>
+
+#include "platform/base/wavdecoder.h"
 
 using namespace Qt::StringLiterals;
 
@@ -186,24 +187,27 @@ void QtMediaControl::createPlayer()
     m_audio = std::make_unique<QAudioOutput>();
     m_player = std::make_unique<QMediaPlayer>();
     m_player->setAudioOutput(m_audio.get());
-    connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status != QMediaPlayer::EndOfMedia || m_mode != Mode::Playing)
-            return;
-        m_mode = Mode::Stopped;
-        // Told once this signal has returned: whoever listens may destroy this control.
-        QMetaObject::invokeMethod(
-                this, [this] {
+    connect(
+        m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+            if (status != QMediaPlayer::EndOfMedia || m_mode != Mode::Playing)
+                return;
+            m_mode = Mode::Stopped;
+            // Told once this signal has returned: whoever listens may destroy this control.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
                     if (m_onDone)
                         m_onDone();
                 },
                 Qt::QueuedConnection);
-    });
+        });
     // The player reports errors late and more than once; playback simply ends.
-    connect(m_player.get(), &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString &message) {
-        qCWarning(lcMedia) << m_fileName << message;
-        if (m_mode == Mode::Playing)
-            m_mode = Mode::Stopped;
-    });
+    connect(m_player.get(), &QMediaPlayer::errorOccurred, this,
+        [this](QMediaPlayer::Error, const QString &message) {
+            qCWarning(lcMedia) << m_fileName << message;
+            if (m_mode == Mode::Playing)
+                m_mode = Mode::Stopped;
+        });
 }
 
 void QtMediaControl::showVideo()

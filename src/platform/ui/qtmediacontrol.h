@@ -2,10 +2,11 @@
 
 #include "platform/base/mediacontrol.h"
 
+#include <memory>
+
 #include <QBuffer>
 #include <QObject>
 #include <QPointer>
-#include <memory>
 
 class QAudioOutput;
 class QMediaPlayer;
