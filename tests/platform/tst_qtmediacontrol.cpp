@@ -180,6 +180,24 @@ private Q_SLOTS:
         QVERIFY(media->command(u"close"_s));
         QVERIFY(!video->isVisible());
     }
+
+    // The movie window may go away without a word to its control.
+    void displayWindowClosedDuringPlay()
+    {
+        auto window = std::make_unique<QWidget>();
+        window->show();
+        auto media = control(u"AVIVideo"_s, write(u"1958_3.avi"_s, shortMovie()));
+        int done = 0;
+        media->setOnDone([&done] { ++done; });
+        media->setDisplayWindow(window.get());
+        QVERIFY(media->command(u"open"_s));
+        QSignalSpy frames(window->findChild<QVideoWidget *>()->videoSink(), &QVideoSink::videoFrameChanged);
+        QVERIFY(media->command(u"play"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 5000);
+        window.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 5000);
+        QVERIFY(media->command(u"close"_s));
+    }
 };
 
 QTEST_MAIN(TestQtMediaControl)
