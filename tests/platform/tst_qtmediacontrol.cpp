@@ -1,0 +1,204 @@
+#include "platform/ui/qtmediacontrol.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QVideoSink>
+#include <QVideoWidget>
+#include <QtEndian>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray le16(int v)
+{
+    QByteArray bytes(2, Qt::Uninitialized);
+    qToLittleEndian<quint16>(quint16(v), bytes.data());
+    return bytes;
+}
+
+QByteArray le32(int v)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToLittleEndian<quint32>(quint32(v), bytes.data());
+    return bytes;
+}
+
+QByteArray chunk(const char *id, const QByteArray &body)
+{
+    return id + le32(int(body.size())) + body + (body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+}
+
+// 0.2 s of 8-bit sound at 11025 Hz: an odd length, ending on its pad byte.
+QByteArray shortSound()
+{
+    QByteArray samples;
+    for (int i = 0; i < 2205; ++i)
+        samples += char(128 + (i % 25 < 12 ? 40 : -40));
+    const QByteArray format = le16(1) + le16(1) + le32(11025) + le32(11025) + le16(1) + le16(8);
+    const QByteArray chunks = chunk("fmt ", format) + chunk("data", samples);
+    return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+// A movie of five 32 x 24 pictures at 25 a second, each picture a JPEG.
+QByteArray shortMovie()
+{
+    const int width = 32, height = 24, frames = 5, rate = 25;
+    QByteArray movi = "movi";
+    QByteArray index;
+    for (int i = 0; i < frames; ++i) {
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(i * 60, 255, 255));
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        picture.save(&jpeg, "JPEG");
+        index += "00dc" + le32(0x10) + le32(int(movi.size())) + le32(int(jpeg.data().size()));
+        movi += chunk("00dc", jpeg.data());
+    }
+    const QByteArray avih = le32(1000000 / rate) + le32(0) + le32(0) + le32(0x10) + le32(frames) + le32(0)
+        + le32(1) + le32(0) + le32(width) + le32(height) + QByteArray(16, '\0');
+    const QByteArray strh = "vidsMJPG" + le32(0) + le32(0) + le32(0) + le32(1) + le32(rate) + le32(0)
+        + le32(frames) + le32(0) + le32(-1) + le32(0) + le16(0) + le16(0) + le16(width) + le16(height);
+    const QByteArray strf = le32(40) + le32(width) + le32(height) + le16(1) + le16(24) + "MJPG"
+        + le32(width * height * 3) + QByteArray(16, '\0');
+    const QByteArray hdrl
+        = "hdrl" + chunk("avih", avih) + chunk("LIST", "strl" + chunk("strh", strh) + chunk("strf", strf));
+    const QByteArray chunks = chunk("LIST", hdrl) + chunk("LIST", movi) + chunk("idx1", index);
+    return "RIFF" + le32(int(4 + chunks.size())) + "AVI " + chunks;
+}
+
+} // namespace
+
+class TestQtMediaControl : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString write(const QString &name, const QByteArray &contents)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    static std::unique_ptr<MediaControl> control(const QString &deviceType, const QString &fileName)
+    {
+        auto media = qtMediaControls()();
+        media->command(u"close"_s);
+        media->setDeviceType(deviceType);
+        media->setFileName(fileName);
+        return media;
+    }
+
+private Q_SLOTS:
+    void soundPlaysToItsEndAndAgain()
+    {
+        auto media = control(u"WaveAudio"_s, write(u"passby.wav"_s, shortSound()));
+        int done = 0;
+        media->setOnDone([&done] { ++done; });
+        QVERIFY(media->command(u"open"_s));
+        QCOMPARE(media->mode(), MediaControl::Mode::Open);
+        QVERIFY(media->command(u"play"_s));
+        QCOMPARE(media->mode(), MediaControl::Mode::Playing);
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 5000);
+        QCOMPARE(media->mode(), MediaControl::Mode::Stopped);
+
+        QVERIFY(media->command(u"play"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(done, 2, 5000);
+        QVERIFY(media->command(u"close"_s));
+        QCOMPARE(media->mode(), MediaControl::Mode::NotOpen);
+    }
+
+    void openFails_data()
+    {
+        QTest::addColumn<QString>("deviceType");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("missing sound") << u"WaveAudio"_s << m_dir.filePath(u"nothere.wav"_s);
+        QTest::newRow("undecodable sound") << u"WaveAudio"_s << write(u"text.wav"_s, "not a sound at all");
+        QTest::newRow("sound that is a movie") << u"WaveAudio"_s << write(u"movie.wav"_s, shortMovie());
+        QTest::newRow("missing movie") << u"AVIVideo"_s << m_dir.filePath(u"nothere.avi"_s);
+        QTest::newRow("movie that is a sound") << u"AVIVideo"_s << write(u"sound.avi"_s, shortSound());
+        QTest::newRow("unknown device") << u"CDAudio"_s << write(u"ok.wav"_s, shortSound());
+    }
+    void openFails()
+    {
+        QFETCH(QString, deviceType);
+        QFETCH(QString, fileName);
+        auto media = control(deviceType, fileName);
+        QVERIFY(!media->command(u"open"_s));
+        QCOMPARE(media->mode(), MediaControl::Mode::NotOpen);
+        QVERIFY(!media->command(u"play"_s));
+    }
+
+    void commandsWithoutAFile()
+    {
+        auto media = qtMediaControls()();
+        QVERIFY(media->command(u"close"_s));
+        for (const QString &command : { u"play"_s, u"stop"_s, u"prev"_s, u"back"_s, u"next"_s, u"eject"_s })
+            QVERIFY2(!media->command(command), qPrintable(command));
+        QCOMPARE(media->mode(), MediaControl::Mode::NotOpen);
+
+        media->setDeviceType(u"WaveAudio"_s);
+        media->setFileName(write(u"steps.wav"_s, shortSound()));
+        QVERIFY(media->command(u"open"_s));
+        QVERIFY(!media->command(u"eject"_s));
+        for (const QString &command : { u"next"_s, u"back"_s, u"prev"_s, u"stop"_s })
+            QVERIFY2(media->command(command), qPrintable(command));
+        QCOMPARE(media->mode(), MediaControl::Mode::Stopped);
+    }
+
+    void movieFillsItsWindowAndPlays()
+    {
+        QWidget window;
+        window.setObjectName(u"PicMovie"_s);
+        window.resize(305, 201);
+        window.show();
+        auto media = control(u"AVIVideo"_s, write(u"1956.avi"_s, shortMovie()));
+        int done = 0;
+        media->setOnDone([&done] { ++done; });
+        // The movie window opens the movie first and names its display window after.
+        QVERIFY(media->command(u"open"_s));
+        media->setDisplayWindow(&window);
+        auto *video = window.findChild<QVideoWidget *>();
+        QVERIFY(video);
+        QVERIFY(video->isVisible());
+        QCOMPARE(video->geometry(), window.rect());
+        window.resize(200, 150);
+        QCOMPARE(video->geometry(), window.rect());
+
+        QSignalSpy frames(video->videoSink(), &QVideoSink::videoFrameChanged);
+        QVERIFY(media->command(u"play"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 5000);
+        QVERIFY(frames.count() > 0);
+        QVERIFY(media->command(u"prev"_s));
+        QVERIFY(media->command(u"close"_s));
+        QVERIFY(!video->isVisible());
+    }
+
+    // The movie window may go away without a word to its control.
+    void displayWindowClosedDuringPlay()
+    {
+        auto window = std::make_unique<QWidget>();
+        window->show();
+        auto media = control(u"AVIVideo"_s, write(u"1958_3.avi"_s, shortMovie()));
+        int done = 0;
+        media->setOnDone([&done] { ++done; });
+        media->setDisplayWindow(window.get());
+        QVERIFY(media->command(u"open"_s));
+        QSignalSpy frames(window->findChild<QVideoWidget *>()->videoSink(), &QVideoSink::videoFrameChanged);
+        QVERIFY(media->command(u"play"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 5000);
+        window.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 5000);
+        QVERIFY(media->command(u"close"_s));
+    }
+};
+
+QTEST_MAIN(TestQtMediaControl)
+#include "tst_qtmediacontrol.moc"

@@ -1,0 +1,262 @@
+#include "platform/base/wavdecoder.h"
+
+#include <QtEndian>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray le16(int v)
+{
+    QByteArray bytes(2, Qt::Uninitialized);
+    qToLittleEndian<quint16>(quint16(v), bytes.data());
+    return bytes;
+}
+
+QByteArray le32(quint32 v)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToLittleEndian<quint32>(v, bytes.data());
+    return bytes;
+}
+
+QByteArray bytesOf(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (int v : values)
+        bytes += char(v);
+    return bytes;
+}
+
+// A chunk with its pad byte; declared overrides the length written in the header.
+QByteArray chunk(const char *id, const QByteArray &body, qint64 declared = -1)
+{
+    const QByteArray pad = body.size() % 2 ? QByteArray(1, '\0') : QByteArray();
+    return id + le32(quint32(declared < 0 ? body.size() : declared)) + body + pad;
+}
+
+QByteArray riff(const QByteArray &chunks)
+{
+    return "RIFF" + le32(quint32(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+QByteArray fmt(int tag, int channels, int rate, int blockAlign, int bits, const QByteArray &extension = {})
+{
+    QByteArray body
+        = le16(tag) + le16(channels) + le32(rate) + le32(rate * blockAlign) + le16(blockAlign) + le16(bits);
+    if (tag != 1)
+        body += le16(int(extension.size())) + extension;
+    return chunk("fmt ", body);
+}
+
+QList<int> samplesOf(const PcmSound &sound)
+{
+    QList<int> values;
+    for (qsizetype i = 0; i + 1 < sound.samples.size(); i += 2)
+        values.append(qFromLittleEndian<qint16>(sound.samples.constData() + i));
+    return values;
+}
+
+QList<int> interleave(const QList<int> &left, const QList<int> &right)
+{
+    QList<int> values;
+    for (qsizetype i = 0; i < left.size(); ++i)
+        values << left[i] << right[i];
+    return values;
+}
+
+// Five 8-bit samples: an odd length, so a pad byte follows.
+const QByteArray pcm8Data = bytesOf({ 0x80, 0xFF, 0x00, 0x81, 0x7F });
+const QList<int> pcm8Values = { 0, 32512, -32768, 256, -256 };
+
+} // namespace
+
+class TestWavDecoder : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void chunkLayouts_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray format = fmt(1, 1, 11025, 1, 8);
+        const QByteArray data = chunk("data", pcm8Data);
+        const QByteArray list = chunk("LIST", "INFOISFT" + le32(3) + "abc");
+        QTest::newRow("pad byte, then another chunk") << riff(format + data + list);
+        QTest::newRow("odd unknown chunk before fmt") << riff(chunk("JUNK", "xyz") + format + data);
+        QTest::newRow("data before fmt") << riff(data + list + format);
+        QTest::newRow("wrong RIFF size") << QByteArray("RIFF" + le32(4) + "WAVE" + format + data);
+        QTest::newRow("data ends on the pad byte at end of file") << riff(format + data);
+    }
+    void chunkLayouts()
+    {
+        QFETCH(QByteArray, file);
+        QString error;
+        const auto sound = decodeWave(file, &error);
+        QVERIFY2(sound, qPrintable(error));
+        QCOMPARE(sound->sampleRate, 11025);
+        QCOMPARE(sound->channels, 1);
+        QCOMPARE(samplesOf(*sound), pcm8Values);
+    }
+
+    void pcm16StereoAndExtensible()
+    {
+        const QByteArray data = le16(1) + le16(-1) + le16(32767) + le16(-32768);
+        const auto stereo = decodeWave(riff(fmt(1, 2, 44100, 4, 16) + chunk("data", data)));
+        QVERIFY(stereo);
+        QCOMPARE(stereo->channels, 2);
+        QCOMPARE(stereo->sampleRate, 44100);
+        QCOMPARE(samplesOf(*stereo), QList<int>({ 1, -1, 32767, -32768 }));
+
+        const QByteArray pcmGuid
+            = bytesOf({ 1, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71 });
+        const QByteArray extensible = fmt(0xFFFE, 2, 44100, 4, 16, le16(16) + le32(3) + pcmGuid);
+        const auto decoded = decodeWave(riff(extensible + chunk("data", data)));
+        QVERIFY(decoded);
+        QCOMPARE(samplesOf(*decoded), samplesOf(*stereo));
+
+        QByteArray floatGuid = pcmGuid;
+        floatGuid[0] = 3;
+        QString error;
+        QVERIFY(!decodeWave(
+            riff(fmt(0xFFFE, 2, 44100, 8, 32, le16(32) + le32(3) + floatGuid) + chunk("data", data + data)),
+            &error));
+        QVERIFY(error.contains(u"PCM"_s));
+    }
+
+    void truncatedDataDecodesWhatIsThere()
+    {
+        // Declares 100 bytes, holds three and a half samples.
+        const QByteArray file
+            = riff(fmt(1, 1, 8000, 2, 16)) + "data" + le32(100) + le16(5) + le16(-6) + le16(7) + 'x';
+        const auto sound = decodeWave(file);
+        QVERIFY(sound);
+        QCOMPARE(samplesOf(*sound), QList<int>({ 5, -6, 7 }));
+    }
+
+    void encodedWaveReadsBack()
+    {
+        const PcmSound sound { 22050, 2, le16(100) + le16(-200) + le16(300) + le16(-400) };
+        const QByteArray wave = encodePcmWave(sound);
+        QCOMPARE(wave.size(), 44 + sound.samples.size());
+        const auto decoded = decodeWave(wave);
+        QVERIFY(decoded);
+        QCOMPARE(decoded->sampleRate, sound.sampleRate);
+        QCOMPARE(decoded->channels, sound.channels);
+        QCOMPARE(decoded->samples, sound.samples);
+    }
+
+    void imaAdpcm()
+    {
+        // Mono: predictor 0, step index 0; nibbles low first: 7 F 0 0 C 3 8 8.
+        const QByteArray monoBlock = le16(0) + bytesOf({ 0, 0, 0xF7, 0x00, 0x3C, 0x88 });
+        const QList<int> mono = { 0, 11, -19, -15, -12, -43, -14, -17, -20 };
+        auto sound = decodeWave(riff(fmt(0x11, 1, 8000, 8, 4, le16(9)) + chunk("data", monoBlock)));
+        QVERIFY(sound);
+        QCOMPARE(samplesOf(*sound), mono);
+
+        // Stereo: both headers, then four bytes of the left channel and four of the right.
+        const QByteArray stereoBlock = le16(100) + bytesOf({ 0, 0 }) + le16(-100) + bytesOf({ 10, 0 })
+            + bytesOf({ 0x12, 0x34, 0x56, 0x77, 0x9A, 0xBC, 0xDE, 0xF0 });
+        const QList<int> left = { 100, 103, 104, 111, 118, 131, 149, 187, 270 };
+        const QList<int> right = { -100, -111, -117, -135, -150, -177, -218, -213, -289 };
+        sound = decodeWave(riff(fmt(0x11, 2, 8000, 16, 4, le16(9)) + chunk("data", stereoBlock)));
+        QVERIFY(sound);
+        QCOMPARE(samplesOf(*sound), interleave(left, right));
+    }
+
+    void msAdpcm()
+    {
+        // Left: predictor 0 (256, 0); right: predictor 1 (512, -256); both delta 16,
+        // sample1 100, sample2 50. Each byte holds left (high) and right (low) nibbles.
+        const QByteArray block = bytesOf({ 0, 1 }) + le16(16) + le16(16) + le16(100) + le16(100) + le16(50)
+            + le16(50) + bytesOf({ 0x18, 0x7F, 0x24 });
+        const auto sound = decodeWave(riff(fmt(2, 2, 22050, 17, 4) + chunk("data", block)));
+        QVERIFY(sound);
+        QCOMPARE(samplesOf(*sound), interleave({ 50, 100, 116, 228, 304 }, { 50, 100, 22, -104, -58 }));
+
+        // The coefficient table of the format extension replaces the standard one.
+        const QByteArray extension = le16(4) + le16(1) + le16(128) + le16(0);
+        const QByteArray monoBlock = bytesOf({ 0 }) + le16(20) + le16(1000) + le16(0) + bytesOf({ 0x03 });
+        const auto custom = decodeWave(riff(fmt(2, 1, 22050, 8, 4, extension) + chunk("data", monoBlock)));
+        QVERIFY(custom);
+        QCOMPARE(samplesOf(*custom), QList<int>({ 0, 1000, 500, 301 }));
+    }
+
+    // The last block is usually short; its header and whatever nibbles follow
+    // are all sound, and nothing is cut from the end.
+    void finalPartialBlock_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("frames");
+        const QByteArray ima = le16(0) + bytesOf({ 0, 0 }) + QByteArray(8, '\x11');
+        // Blocks of 12 bytes hold 17 samples; a 4-byte header plus 4 bytes holds 9.
+        QTest::newRow("IMA, full + short block")
+            << riff(fmt(0x11, 1, 8000, 12, 4, le16(17)) + chunk("data", ima + ima.left(8))) << 17 + 9;
+        QTest::newRow("IMA, samples per block below the maximum")
+            << riff(fmt(0x11, 1, 8000, 12, 4, le16(10)) + chunk("data", ima + ima.left(8))) << 10 + 9;
+        QTest::newRow("IMA, trailing bytes shorter than a header")
+            << riff(fmt(0x11, 1, 8000, 12, 4, le16(17)) + chunk("data", ima + ima.left(3))) << 17;
+        const QByteArray imaStereo = ima.left(4) + ima.left(4) + QByteArray(16, '\x11');
+        QTest::newRow("IMA stereo, short block of one word each")
+            << riff(fmt(0x11, 2, 8000, 24, 4, le16(17)) + chunk("data", imaStereo + imaStereo.left(16)))
+            << 17 + 9;
+        const QByteArray ms = bytesOf({ 0 }) + le16(16) + le16(0) + le16(0) + QByteArray(8, '\x11');
+        // Blocks of 15 bytes hold 18 samples; a 7-byte header plus 3 bytes holds 8.
+        QTest::newRow("MS, full + short block")
+            << riff(fmt(2, 1, 8000, 15, 4, le16(18) + le16(0)) + chunk("data", ms + ms.left(10))) << 18 + 8;
+        QTest::newRow("MS without extension, header-only last block")
+            << riff(fmt(2, 1, 8000, 15, 4) + chunk("data", ms + ms.left(7))) << 18 + 2;
+    }
+    void finalPartialBlock()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, frames);
+        QString error;
+        const auto sound = decodeWave(file, &error);
+        QVERIFY2(sound, qPrintable(error));
+        QCOMPARE(sound->samples.size(), qsizetype(frames) * sound->channels * 2);
+    }
+
+    void rejectsBadFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        const QByteArray data = chunk("data", QByteArray(64, '\x11'));
+        const QByteArray badPredictor = bytesOf({ 7 }) + le16(16) + le16(0) + le16(0) + bytesOf({ 0x11 });
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("This is plain text, certainly not a sound.");
+        QTest::newRow("an AVI") << riff({}).replace("WAVE", "AVI ");
+        QTest::newRow("no fmt") << riff(data);
+        QTest::newRow("no data") << riff(fmt(1, 1, 8000, 1, 8));
+        QTest::newRow("empty data") << riff(fmt(1, 1, 8000, 1, 8) + chunk("data", {}));
+        QTest::newRow("short fmt") << riff(chunk("fmt ", le16(1) + le16(1) + le32(8000)) + data);
+        QTest::newRow("zero channels") << riff(fmt(1, 0, 8000, 1, 8) + data);
+        QTest::newRow("nine channels") << riff(fmt(1, 9, 8000, 9, 8) + data);
+        QTest::newRow("zero sample rate") << riff(fmt(1, 1, 0, 1, 8) + data);
+        QTest::newRow("12-bit PCM") << riff(fmt(1, 1, 8000, 2, 12) + data);
+        QTest::newRow("MP3") << riff(fmt(0x55, 1, 8000, 1, 0) + data);
+        QTest::newRow("huge chunk hides the rest")
+            << riff(chunk("JUNK", "ab", 0xFFFFFFF0) + fmt(1, 1, 8000, 1, 8) + data);
+        QTest::newRow("IMA three channels") << riff(fmt(0x11, 3, 8000, 36, 4) + data);
+        QTest::newRow("IMA block size zero") << riff(fmt(0x11, 1, 8000, 0, 4) + data);
+        QTest::newRow("IMA block not whole words") << riff(fmt(0x11, 2, 8000, 18, 4) + data);
+        QTest::newRow("IMA samples exceed block") << riff(fmt(0x11, 1, 8000, 8, 4, le16(10)) + data);
+        QTest::newRow("IMA 3-bit") << riff(fmt(0x11, 1, 8000, 8, 3) + data);
+        QTest::newRow("MS block smaller than header") << riff(fmt(2, 2, 8000, 13, 4) + data);
+        QTest::newRow("MS coefficient table cut short")
+            << riff(fmt(2, 1, 8000, 8, 4, le16(4) + le16(7)) + data);
+        QTest::newRow("MS predictor outside table")
+            << riff(fmt(2, 1, 8000, 8, 4) + chunk("data", badPredictor));
+    }
+    void rejectsBadFiles()
+    {
+        QFETCH(QByteArray, file);
+        QString error;
+        QVERIFY(!decodeWave(file, &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWavDecoder)
+#include "tst_wavdecoder.moc"
