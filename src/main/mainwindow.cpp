@@ -124,8 +124,9 @@ void MainWindow::createYearStrip(QWidget *client)
 
     for (int i = 1; i <= 13; ++i) {
         const QString label = ContentCatalog::yearLabel(i);
-        m_cmdYR[i] = makeButton(Frame1, arrayName(QStringLiteral("cmdYR"), i), label,
-                                Twips{ 120 + 720 * (i - 1), 60, 720, 375 });
+        // The 2002 button stands a little apart from the others.
+        const int left = i <= 12 ? 120 + 720 * (i - 1) : 8880;
+        m_cmdYR[i] = makeButton(Frame1, arrayName(QStringLiteral("cmdYR"), i), label, Twips{ left, 60, 720, 375 });
     }
     ssCmdSlide = makeButton(Frame1, QStringLiteral("ssCmdSlide"), QStringLiteral("SlideShow"), Twips{ 9720, 60, 1245, 375 });
     cmdExit = makeButton(Frame1, QStringLiteral("cmdExit"), QStringLiteral("Exit"), Twips{ 11040, 60, 765, 375 });
@@ -178,8 +179,12 @@ void MainWindow::Form_Load(QWidget *splash)
     Frame1->raise();
     const QSize screen = m_platform.screen.sizeInTwips();
     setOuterSize(this, screen.width(), screen.height());
-    setOuterPlace(this, WindowSettings::read(m_platform.settings, screen));
+    const Twips place = WindowSettings::read(m_platform.settings, screen);
+    setOuterPlace(this, place);
     show();
+    // The frame around the window is known only once it is shown.
+    if (outerPlace(this).width != place.width || outerPlace(this).height != place.height)
+        setOuterPlace(this, place);
 }
 
 void MainWindow::FocusYearButton()

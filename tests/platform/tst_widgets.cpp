@@ -33,6 +33,7 @@ private Q_SLOTS:
     {
         SpinButton spin(Qt::Horizontal);
         spin.resize(41, 20);
+        spin.show();
         QSignalSpy up(&spin, &SpinButton::SpinUp), down(&spin, &SpinButton::SpinDown);
         QCOMPARE(spin.upButton()->accessibleName(), QStringLiteral("Up"));
         QVERIFY(spin.downButton()->x() < spin.upButton()->x()); // Down on the left
