@@ -4,6 +4,7 @@
 #include "rng.h"
 #include "scene.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,8 +38,11 @@ QImage script(const QString &word, const QString &year)
     QImage image = canvas(360, 90, QColor(20, 24, 40));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    QFont lettering = Scene::font(54, true, true, true);
+    while (QFontMetricsF(lettering).horizontalAdvance(word) > 320)
+        lettering.setPixelSize(lettering.pixelSize() - 2);
     QPainterPath text;
-    text.addText(18, 62, Scene::font(54, true, true, true), word);
+    text.addText(18, 62, lettering, word);
     QLinearGradient chrome(0, 10, 0, 70);
     chrome.setColorAt(0, QColor(250, 250, 255));
     chrome.setColorAt(0.5, QColor(140, 150, 170));
@@ -101,7 +105,7 @@ QImage bookletLogo()
     painter.drawRoundedRect(QRectF(6, 6, 568, 158), 20, 20);
     painter.setFont(Scene::font(30, false, true, true));
     painter.drawText(QRectF(0, 14, 580, 40), Qt::AlignCenter, u"The"_s);
-    painter.setFont(Scene::font(64, true, true, true));
+    painter.setFont(Scene::font(50, true, true, true));
     painter.drawText(QRectF(0, 48, 580, 80), Qt::AlignCenter, u"Vireon Anthology"_s);
     painter.setFont(Scene::font(18, false, true));
     painter.drawText(QRectF(0, 126, 580, 30), Qt::AlignCenter, u"1955 \u2014 1966 \u00b7 2002"_s);

@@ -18,11 +18,11 @@ QByteArray photoNote(const QString &label, int number, const QString &fileName)
     Rng rng(fileName.toLower());
     RtfWriter rtf;
     const bool year = label.at(0).isDigit();
-    rtf.title(label.trimmed() + u" \u2014 No. "_s + QString::number(number));
+    rtf.heading(label.trimmed() + u" \u2014 No. "_s + QString::number(number));
     if (year)
-        rtf.paragraph(Prose::yearParagraph(Prose::modelYear(label), rng).section(u". "_s, 0, 1) + u'.');
+        rtf.paragraph(Prose::firstSentences(Prose::yearParagraph(Prose::modelYear(label), rng), 2));
     else
-        rtf.paragraph(Prose::categoryParagraph(label, rng).section(u". "_s, 0, 1) + u'.');
+        rtf.paragraph(Prose::firstSentences(Prose::categoryParagraph(label, rng), 2));
     rtf.note(u"Catalogue no. %1 \u00b7 edition of %2 \u00b7 issue price %3"_s.arg(fileName.section(u'.', 0, 0).toUpper())
                  .arg(100 * (2 + rng.below(48)))
                  .arg(Prose::dollars(20 + 5 * rng.below(40))));

@@ -97,10 +97,10 @@ QImage advertisementPage(const Layout::Year &year, int page, const QString &file
     painter.setPen(QColor(30, 30, 30));
     painter.setFont(Scene::font(44, true, true));
     painter.drawText(QRectF(30, 30, 710, 130), Qt::AlignCenter | Qt::TextWordWrap, rng.pick(slogans));
-    drawPlate(painter, QRectF(30, 180, 710, 480), year, rng);
+    drawPlate(painter, QRectF(30, 180, 710, 440), year, rng);
     painter.setFont(Scene::font(20, false, true, true));
-    painter.drawText(QRectF(50, 680, 670, 170), Qt::TextWordWrap | Qt::AlignCenter,
-                     Prose::yearParagraph(Prose::modelYear(year.label), rng));
+    painter.drawText(QRectF(50, 640, 670, 200), Qt::TextWordWrap | Qt::AlignCenter,
+                     Prose::firstSentences(Prose::yearParagraph(Prose::modelYear(year.label), rng), 3));
     painter.setPen(yearColour(year).darker(150));
     painter.setFont(Scene::font(36, true, true, true));
     painter.drawText(QRectF(30, 860, 710, 50), Qt::AlignCenter, u"Vireon "_s + year.label);

@@ -176,6 +176,14 @@ QString nostalgiaParagraph(const ModelYear &year, Rng &rng)
     return compose(slots, year, rng);
 }
 
+QString firstSentences(const QString &text, int count)
+{
+    const QStringList sentences = text.split(u". "_s);
+    if (sentences.size() <= count)
+        return text;
+    return sentences.mid(0, count).join(u". "_s) + u'.';
+}
+
 QString thousands(int amount)
 {
     QString digits = QString::number(amount);

@@ -41,6 +41,9 @@ QString categoryParagraph(const QString &title, Rng &rng);
 // A memory of the period for the nostalgia pieces.
 QString nostalgiaParagraph(const ModelYear &year, Rng &rng);
 
+// The text cut after its first count sentences.
+QString firstSentences(const QString &text, int count);
+
 QString thousands(int amount); // "16,155"
 QString dollars(int amount);   // "$2,934"
 

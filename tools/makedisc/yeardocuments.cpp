@@ -25,7 +25,7 @@ QByteArray description(const Prose::ModelYear &year, Rng &rng)
                   u"Engine: "_s + year.engine + u", "_s + QString::number(year.horsepower) + u" hp"_s,
                   u"Base price: "_s + Prose::dollars(year.price) });
     rtf.paragraph(Prose::yearParagraph(year, rng));
-    rtf.note(u"Specifications as published at the model\u2019s première; the factory reserved the right to "
+    rtf.note(u"Figures as published at the model\u2019s première; the factory reserved the right to "
              u"change them without notice."_s);
     return rtf.finish();
 }
@@ -78,7 +78,7 @@ QByteArray statistics(const Prose::ModelYear &year, Rng &rng)
     }
     rows.append({ u"Total"_s, Prose::thousands(year.production), QString(), QString() });
     rtf.table(rows, { 3600, 1500, 1700, 1700 });
-    rtf.heading(u"Specifications"_s);
+    rtf.heading(u"Technical data"_s);
     rtf.table({ { u"Item"_s, u"Value"_s },
                 { u"Engine"_s, year.engine },
                 { u"Horsepower"_s, QString::number(year.horsepower) },
