@@ -1,9 +1,11 @@
 #include "generator.h"
+#include "rtfwriter.h"
 #include "wavwriter.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QImageReader>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -99,6 +101,7 @@ private Q_SLOTS:
     void initTestCase();
     void namesTheProgramReads_data();
     void namesTheProgramReads();
+    void everyYearHasItsFiles();
     void everyPhotographHasItsDocuments();
     void photographsDecode();
     void brochurePagesLeaveOneGap();
@@ -106,7 +109,14 @@ private Q_SLOTS:
     void soundsParse();
     void imaAdpcmRoundTrip();
     void moviesAreIndexedMotionJpeg();
+    void movieSoundMatchesItsHeader();
     void sameBytesOnEveryRun();
+    void artworkPrintsAtNaturalSize();
+    void rtfEscapes_data();
+    void rtfEscapes();
+    void eightBitSoundKeepsPadByte();
+    void sixteenBitStereoInterleaves();
+    void commandLineSkipsACompleteDisc();
 
 private:
     QString disc(const QString &relative) const { return m_dir.path() + u"/disc/"_s + relative; }
@@ -167,6 +177,31 @@ void TestMakeDisc::namesTheProgramReads()
 {
     QFETCH(QString, path);
     QVERIFY2(exists(path), qPrintable(path));
+}
+
+void TestMakeDisc::everyYearHasItsFiles()
+{
+    for (int year = 1955; year <= 2002; year = year == 1966 ? 2002 : year + 1) {
+        const QString yy = QString::number(year).mid(2); // "57", "02"
+        const QString prefix = year > 2001 ? u"a2"_s : yy;
+        for (const QString &path : QStringList { u"disc/richtext/"_s + prefix + u"desc.rtf"_s,
+                                                 u"disc/richtext/"_s + prefix + u"opts.rtf"_s,
+                                                 u"disc/richtext/"_s + prefix + u"colors.rtf"_s,
+                                                 u"disc/richtext/"_s + prefix + u"stats.rtf"_s,
+                                                 u"disc/richtext/nostalgia"_s + yy + u".rtf"_s,
+                                                 u"disc/scripts/scri"_s + yy + u".jpg"_s,
+                                                 u"disc/emblems/emb"_s + yy + u".jpg"_s,
+                                                 u"disc/clipart/"_s + yy + u"clip.jpg"_s,
+                                                 u"disc/brochures/"_s + yy + u"brch00.jpg"_s,
+                                                 u"disc/ads/"_s + yy + u"foth00.jpg"_s })
+            QVERIFY2(exists(path), qPrintable(path));
+        // Page numbers stay within the 0..40 the viewer counts.
+        for (const QString &page : filesIn(disc(u"brochures"_s), yy + u"brch*.jpg"_s)
+                 + filesIn(disc(u"ads"_s), yy + u"foth*.jpg"_s)) {
+            bool number = false;
+            QVERIFY(page.mid(6, 2).toInt(&number) <= 40 && number && page.size() == 12);
+        }
+    }
 }
 
 void TestMakeDisc::everyPhotographHasItsDocuments()
@@ -345,6 +380,29 @@ void TestMakeDisc::moviesAreIndexedMotionJpeg()
     }
 }
 
+void TestMakeDisc::movieSoundMatchesItsHeader()
+{
+    const QByteArray avi = readAll(disc(u"movies/1956.avi"_s));
+    const QList<Chunk> top = chunks(avi, 12, avi.size());
+    const QByteArray hdrl = top.at(0).body;
+    QList<QByteArray> streamHeaders;
+    for (const Chunk &chunk : chunks(hdrl, 4, hdrl.size()))
+        if (chunk.id == "LIST" && chunk.body.startsWith("strl"))
+            streamHeaders.append(find(chunks(chunk.body, 4, chunk.body.size()), "strh")->body);
+    QCOMPARE(streamHeaders.size(), 2);
+    QCOMPARE(streamHeaders.at(1).left(4), QByteArray("auds"));
+    const quint32 scale = u32(streamHeaders.at(1), 20), rate = u32(streamHeaders.at(1), 24);
+    const quint32 length = u32(streamHeaders.at(1), 32);
+    qsizetype soundBytes = 0;
+    for (const Chunk &chunk : chunks(top.at(1).body, 4, top.at(1).body.size()))
+        if (chunk.id == "01wb")
+            soundBytes += chunk.body.size();
+    QCOMPARE(qsizetype(length) * scale, soundBytes);
+    // As long as the pictures: frames / frame rate.
+    const quint32 frames = u32(streamHeaders.at(0), 32), fps = u32(streamHeaders.at(0), 24);
+    QCOMPARE(double(length) * scale / rate, double(frames) / fps);
+}
+
 void TestMakeDisc::sameBytesOnEveryRun()
 {
     QTemporaryDir again;
@@ -358,6 +416,95 @@ void TestMakeDisc::sameBytesOnEveryRun()
         ++compared;
     }
     QVERIFY(compared > 500);
+}
+
+void TestMakeDisc::artworkPrintsAtNaturalSize()
+{
+    // The booklet cover draws these at their natural size: 96 dots per inch.
+    for (const char *name : { "graphics/logoBW.jpg", "graphics/bklettxt.jpg", "graphics/quillon3.jpg",
+                              "clipart/55clip.jpg" }) {
+        const QImage image(disc(QString::fromLatin1(name)));
+        QVERIFY2(!image.isNull(), name);
+        QVERIFY2(qAbs(image.dotsPerMeterX() - 3780) <= 2, name);
+    }
+}
+
+void TestMakeDisc::rtfEscapes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::newRow("plain") << u"Vireon 1957"_s << QByteArray("Vireon 1957");
+    QTest::newRow("braces and backslash") << u"{a\\b}"_s << QByteArray("\\{a\\\\b\\}");
+    QTest::newRow("latin-1") << u"coup\u00e9 cr\u00e8me"_s << QByteArray("coup\\'e9 cr\\'e8me");
+    QTest::newRow("em dash") << u"a \u2014 b"_s << QByteArray("a \\u8212? b");
+    QTest::newRow("above 32767") << u"\uff01"_s << QByteArray("\\u-255?");
+    QTest::newRow("tab") << u"a\tb"_s << QByteArray("a\\tab b");
+}
+
+void TestMakeDisc::rtfEscapes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, rtf);
+    QCOMPARE(RtfWriter::escape(text), rtf);
+}
+
+void TestMakeDisc::eightBitSoundKeepsPadByte()
+{
+    const QByteArray wav = Wav::pcm8({ 11025, 1, { 0.0f, 1.0f, -1.0f, 0.5f, 0.0f } }, "Car Door");
+    QCOMPARE(qsizetype(u32(wav, 4)) + 8, wav.size());
+    const QList<Chunk> list = chunks(wav, 12, wav.size());
+    QCOMPARE(list.size(), 3);
+    const Chunk &data = list.at(1);
+    QCOMPARE(data.id, QByteArray("data"));
+    QCOMPARE(data.body, QByteArray::fromHex("80ff01c080"));
+    QCOMPARE(wav.at(data.offset + 8 + 5), '\0'); // the pad byte
+    QCOMPARE(list.at(2).id, QByteArray("LIST"));
+    QCOMPARE(list.at(2).offset, data.offset + 8 + 6);
+    QVERIFY(list.at(2).body.contains("INAM") && list.at(2).body.contains("Car Door"));
+}
+
+void TestMakeDisc::sixteenBitStereoInterleaves()
+{
+    const QByteArray wav = Wav::pcm16({ 22050, 2, { 1.0f, -1.0f, 0.5f, 0.0f } });
+    const QList<Chunk> list = chunks(wav, 12, wav.size());
+    const QByteArray fmt = find(list, "fmt ")->body;
+    QCOMPARE(u16(fmt, 2), 2);
+    QCOMPARE(u32(fmt, 8), 22050u * 4);
+    QCOMPARE(u16(fmt, 12), 4);
+    const QByteArray data = find(list, "data")->body;
+    QCOMPARE(data.size(), 8);
+    QCOMPARE(s16(data, 0), qint16(32767));
+    QCOMPARE(s16(data, 2), qint16(-32767));
+    QCOMPARE(s16(data, 4), qint16(16384));
+    QCOMPARE(s16(data, 6), qint16(0));
+}
+
+void TestMakeDisc::commandLineSkipsACompleteDisc()
+{
+    QTemporaryDir out;
+    const auto run = [&] {
+        QProcess process;
+        process.start(QStringLiteral(MAKEDISC_PATH), { out.path() });
+        return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
+    };
+    QVERIFY(run());
+    QVERIFY(QFile::exists(out.filePath(u".complete"_s)));
+    QVERIFY(!QFile::exists(out.filePath(u".makedisc-tmp"_s)));
+    QCOMPARE(readAll(out.filePath(u"disc/birds/57030.jpg"_s)), readAll(disc(u"birds/57030.jpg"_s)));
+
+    // A complete disc is left alone, even with a file gone...
+    QVERIFY(QFile::remove(out.filePath(u"disc/wav/stuck.wav"_s)));
+    QVERIFY(run());
+    QVERIFY(!QFile::exists(out.filePath(u"disc/wav/stuck.wav"_s)));
+
+    // ... and rebuilt whole when its marker names another format.
+    QFile marker(out.filePath(u".complete"_s));
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.write("vireon-makedisc format 0\n");
+    marker.close();
+    QVERIFY(run());
+    QCOMPARE(readAll(out.filePath(u"disc/wav/stuck.wav"_s)), readAll(disc(u"wav/stuck.wav"_s)));
 }
 
 QTEST_MAIN(TestMakeDisc)
