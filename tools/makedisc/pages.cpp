@@ -43,7 +43,8 @@ QImage paper(int width, int height, Rng &rng)
     QPainter painter(&image);
     for (int i = 0; i < width * height / 400; ++i) {
         painter.setPen(QColor(225, 215, 195));
-        painter.drawPoint(rng.below(width), rng.below(height));
+        const int x = rng.below(width);
+        painter.drawPoint(x, rng.below(height));
     }
     return image;
 }
@@ -75,9 +76,14 @@ QImage brochurePage(const Layout::Year &year, int page, const QString &fileName)
 
     painter.setPen(QColor(40, 35, 30));
     painter.setFont(Scene::font(19, false, true));
+    // One call per statement: the order of the paragraphs must not depend on the compiler.
+    QStringList columns { Prose::yearParagraph(facts, rng) };
+    columns[0] += u"\n\n"_s + Prose::yearParagraph(facts, rng);
+    columns.append(Prose::nostalgiaParagraph(facts, rng));
+    columns[1] += u"\n\n"_s + Prose::yearParagraph(facts, rng);
     for (int column = 0; column < 2; ++column)
         painter.drawText(QRectF(40 + column * 395, 570, 375, 420), Qt::TextWordWrap | Qt::AlignJustify,
-                         Prose::yearParagraph(facts, rng) + u"\n\n"_s + Prose::yearParagraph(facts, rng));
+                         columns.at(column));
     drawFooter(painter, area, year.label + u" Brochure \u2014 page "_s + QString::number(page + 1), fileName);
     return image;
 }

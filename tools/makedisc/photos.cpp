@@ -1,11 +1,14 @@
 #include "photos.h"
 
+#include "catalog.h"
 #include "rng.h"
 #include "scene.h"
 
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
+
+namespace {
 
 QImage drawPhoto(const Layout::Group &group, const Layout::Photo &photo)
 {
@@ -41,6 +44,8 @@ QImage drawPhoto(const Layout::Group &group, const Layout::Photo &photo)
     image.setDotsPerMeterY(3780);
     return image;
 }
+
+} // namespace
 
 void addPhotoJobs(Jobs &jobs, Output &output)
 {

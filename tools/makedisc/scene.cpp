@@ -29,7 +29,8 @@ qreal drawOutdoors(QPainter &painter, const QRectF &area, Rng &rng, qreal dusk)
     // The whole area first: later edges fall between pixels and blend with what lies beneath.
     painter.fillRect(area, sky);
 
-    const QPointF sun(area.left() + area.width() * rng.range(0.1, 0.9), horizon - area.height() * rng.range(0.1, 0.35));
+    const qreal sunX = area.left() + area.width() * rng.range(0.1, 0.9);
+    const QPointF sun(sunX, horizon - area.height() * rng.range(0.1, 0.35));
     QRadialGradient glow(sun, area.height() * 0.12);
     glow.setColorAt(0, QColor(255, 250, 220));
     glow.setColorAt(0.3, QColor(255, 240, 190, 200));
