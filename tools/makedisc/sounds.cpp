@@ -126,8 +126,10 @@ Wav::Audio effect(const QString &fileName)
             s = mix(s, burst(22050, 0.25, 0.5, 18, rng, 60), at, 22050, 4);
         return mono(22050, s);
     }
-    if (name == u"car_door.wav")
-        return mono(11025, mix(burst(11025, 0.35, 0.6, 30, rng), burst(11025, 0.45, 0.25, 12, rng, 70), 0.35, 11025));
+    if (name == u"car_door.wav") {
+        const QList<float> latch = burst(11025, 0.35, 0.6, 30, rng);
+        return mono(11025, mix(latch, burst(11025, 0.45, 0.25, 12, rng, 70), 0.35, 11025));
+    }
     if (name == u"carhorns.wav")
         return mono(22050, mix(horn(22050, 0.6, 392, 494), horn(22050, 0.8, 330, 415), 0.5, 22050));
     if (name == u"horns.wav") {
