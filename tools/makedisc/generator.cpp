@@ -1,0 +1,61 @@
+#include "generator.h"
+
+#include "artwork.h"
+#include "catalog.h"
+#include "documents.h"
+#include "movies.h"
+#include "output.h"
+#include "pages.h"
+#include "photos.h"
+#include "sounds.h"
+
+#include <QThreadPool>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Stand-ins for the two Windows programs that travel with the anthology: the
+// video software installer on the disc and the screen saver in the program
+// folder, which the anthology only copies and configures.
+void addPlaceholderJobs(Jobs &jobs, Output &output)
+{
+    jobs.append([&output] {
+        output.write(u"disc/"_s + Layout::IndeoVideo + u"/iv5play.exe"_s,
+                     "Vireon Anthology sample disc: stand-in for the video software installer.\r\n"
+                     "It installs nothing; the movies on this disc are Motion-JPEG and need no extra software.\r\n");
+        output.write(u"program/Vireon.scr"_s,
+                     "VIREON SCREEN SAVER 1.0\r\n"
+                     "Stand-in for the screen-saver program. The anthology copies this file and writes the\r\n"
+                     "screen saver's settings (photo folder and delay); it never runs it.\r\n");
+    });
+}
+
+} // namespace
+
+QString generateDisc(const QString &root)
+{
+    Output output(root);
+    QStringList folders { u"program"_s };
+    for (const QString &folder : Layout::discFolders())
+        folders.append(u"disc/"_s + folder);
+    output.makeFolders(folders);
+    if (output.failed())
+        return output.firstError();
+
+    Jobs jobs;
+    // The slowest jobs first, so the pool's threads finish together.
+    addMovieJobs(jobs, output);
+    addPhotoJobs(jobs, output);
+    addPageJobs(jobs, output);
+    addArtworkJobs(jobs, output);
+    addSoundJobs(jobs, output);
+    addDocumentJobs(jobs, output);
+    addPlaceholderJobs(jobs, output);
+
+    QThreadPool pool;
+    for (const auto &job : std::as_const(jobs))
+        pool.start(job);
+    pool.waitForDone();
+    return output.firstError();
+}
