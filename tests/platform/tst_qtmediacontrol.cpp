@@ -8,28 +8,11 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include "support/riffbytes.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray le16(int v)
-{
-    QByteArray bytes(2, Qt::Uninitialized);
-    qToLittleEndian<quint16>(quint16(v), bytes.data());
-    return bytes;
-}
-
-QByteArray le32(int v)
-{
-    QByteArray bytes(4, Qt::Uninitialized);
-    qToLittleEndian<quint32>(quint32(v), bytes.data());
-    return bytes;
-}
-
-QByteArray chunk(const char *id, const QByteArray &body)
-{
-    return id + le32(int(body.size())) + body + (body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
-}
 
 // 0.2 s of 8-bit sound at 11025 Hz: an odd length, ending on its pad byte.
 QByteArray shortSound()
@@ -38,7 +21,7 @@ QByteArray shortSound()
     for (int i = 0; i < 2205; ++i)
         samples += char(128 + (i % 25 < 12 ? 40 : -40));
     const QByteArray format = le16(1) + le16(1) + le32(11025) + le32(11025) + le16(1) + le16(8);
-    const QByteArray chunks = chunk("fmt ", format) + chunk("data", samples);
+    const QByteArray chunks = riffChunk("fmt ", format) + riffChunk("data", samples);
     return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
 }
 
@@ -55,7 +38,7 @@ QByteArray shortMovie()
         jpeg.open(QIODevice::WriteOnly);
         picture.save(&jpeg, "JPEG");
         index += "00dc" + le32(0x10) + le32(int(movi.size())) + le32(int(jpeg.data().size()));
-        movi += chunk("00dc", jpeg.data());
+        movi += riffChunk("00dc", jpeg.data());
     }
     const QByteArray avih = le32(1000000 / rate) + le32(0) + le32(0) + le32(0x10) + le32(frames) + le32(0)
         + le32(1) + le32(0) + le32(width) + le32(height) + QByteArray(16, '\0');
@@ -64,8 +47,8 @@ QByteArray shortMovie()
     const QByteArray strf = le32(40) + le32(width) + le32(height) + le16(1) + le16(24) + "MJPG"
         + le32(width * height * 3) + QByteArray(16, '\0');
     const QByteArray hdrl
-        = "hdrl" + chunk("avih", avih) + chunk("LIST", "strl" + chunk("strh", strh) + chunk("strf", strf));
-    const QByteArray chunks = chunk("LIST", hdrl) + chunk("LIST", movi) + chunk("idx1", index);
+        = "hdrl" + riffChunk("avih", avih) + riffChunk("LIST", "strl" + riffChunk("strh", strh) + riffChunk("strf", strf));
+    const QByteArray chunks = riffChunk("LIST", hdrl) + riffChunk("LIST", movi) + riffChunk("idx1", index);
     return "RIFF" + le32(int(4 + chunks.size())) + "AVI " + chunks;
 }
 

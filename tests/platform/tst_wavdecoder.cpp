@@ -3,23 +3,11 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include "support/riffbytes.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray le16(int v)
-{
-    QByteArray bytes(2, Qt::Uninitialized);
-    qToLittleEndian<quint16>(quint16(v), bytes.data());
-    return bytes;
-}
-
-QByteArray le32(quint32 v)
-{
-    QByteArray bytes(4, Qt::Uninitialized);
-    qToLittleEndian<quint32>(v, bytes.data());
-    return bytes;
-}
 
 QByteArray bytesOf(std::initializer_list<int> values)
 {

@@ -1,6 +1,6 @@
 #include "aviwriter.h"
 
-#include <QtEndian>
+#include "riff.h"
 
 #include <algorithm>
 
@@ -8,28 +8,9 @@ namespace Avi {
 
 namespace {
 
-void put16(QByteArray &out, int value)
-{
-    char bytes[2];
-    qToLittleEndian<quint16>(quint16(value), bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian<quint32>(value, bytes);
-    out.append(bytes, 4);
-}
-
-void chunk(QByteArray &out, const char *id, const QByteArray &body)
-{
-    out.append(id, 4);
-    put32(out, quint32(body.size()));
-    out += body;
-    if (body.size() % 2)
-        out += '\0';
-}
+using Riff::chunk;
+using Riff::put16;
+using Riff::put32;
 
 QByteArray list(const char *type, const QByteArray &body)
 {

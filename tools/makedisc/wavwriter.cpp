@@ -1,6 +1,6 @@
 #include "wavwriter.h"
 
-#include <QtEndian>
+#include "riff.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,28 +9,9 @@ namespace Wav {
 
 namespace {
 
-void put16(QByteArray &out, int value)
-{
-    char bytes[2];
-    qToLittleEndian<quint16>(quint16(value), bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray &out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian<quint32>(value, bytes);
-    out.append(bytes, 4);
-}
-
-void chunk(QByteArray &out, const char *id, const QByteArray &body)
-{
-    out.append(id, 4);
-    put32(out, quint32(body.size()));
-    out += body;
-    if (body.size() % 2)
-        out += '\0'; // the pad byte, not counted in the chunk size
-}
+using Riff::chunk;
+using Riff::put16;
+using Riff::put32;
 
 QByteArray format(int tag, int channels, int rate, int blockAlign, int bits, const QByteArray &extra = {})
 {
