@@ -4,6 +4,7 @@
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -79,7 +80,15 @@ private Q_SLOTS:
         QtSettingsStore store;
         QCOMPARE(store.read("The Vireon Anthology", "Settings", "MainLeft", "0"), QStringLiteral("150"));
         QCOMPARE(store.read("The Vireon Anthology", "Settings", "MainTop", "7"), QStringLiteral("7"));
-        QVERIFY(QtSettingsStore::fileOf(QStringLiteral("The Vireon Anthology")).startsWith(config.path()));
+        const QString file = QtSettingsStore::fileOf(QStringLiteral("The Vireon Anthology"));
+        QVERIFY(file.startsWith(config.path()));
+
+        // A damaged file gives the defaults.
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray("\x00\xff[Settings\nMainLeft\n=\x01\x02", 27));
+        damaged.close();
+        QCOMPARE(QtSettingsStore().read("The Vireon Anthology", "Settings", "MainTop", "9"), QStringLiteral("9"));
     }
 };
 
