@@ -189,7 +189,8 @@ void MainWindow::Form_Load(QWidget *splash)
 
 void MainWindow::FocusYearButton()
 {
-    cmdYR(YearButtonIndex == 13 ? 1 : YearButtonIndex + 1)->setFocus();
+    const qint16 index = m_session.YearButtonIndex;
+    cmdYR(index == 13 ? 1 : index + 1)->setFocus();
 }
 
 void MainWindow::enableMainWindow()

@@ -61,9 +61,6 @@ public:
     std::unique_ptr<MediaControl> MMControl1;
     SSPanel *pnlPrint, *pnlSSaver, *pnlProgress, *pnlSound, *ssPnlSongs;
 
-    // 1..13 for the year of that button, 0 for a category and before the first selection.
-    qint16 YearButtonIndex = 0;
-
 Q_SIGNALS:
     // The window has closed; the program ends.
     void closed();

@@ -1,0 +1,4 @@
+#include "mainwindowhost.h"
+
+// Anchors the interface's virtual table in one object file.
+MainWindowHost::~MainWindowHost() = default;
