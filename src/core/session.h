@@ -2,6 +2,7 @@
 
 #include "errorreporter.h"
 #include "photoindex.h"
+#include "photonavigator.h"
 #include "roots.h"
 
 // What the program keeps for the whole run: the roots settled at start-up,
@@ -9,10 +10,12 @@
 struct Session
 {
     explicit Session(Dialogs &dialogs) : errors(dialogs) { }
+    Q_DISABLE_COPY_MOVE(Session)
 
     Roots roots;
     ErrorReporter errors;
     PhotoIndex photoIndex;
+    PhotoNavigator navigator{ photoIndex };
     // The group code of the current selection ("57", "A2", "ZY"); the page
     // viewer may leave the year digits "02" here for 2002.
     QString SelectionCode;

@@ -1,13 +1,16 @@
 #include "mainwindow.h"
 
+#include "browser.h"
 #include "mainmenu.h"
 #include "windowsettings.h"
 #include "core/contentcatalog.h"
 #include "core/errortable.h"
 #include "core/session.h"
+#include "library/ssphotowindow.h"
 #include "platform/ui/busypointer.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/platformbundle.h"
+#include "platform/ui/richtextbox.h"
 #include "platform/ui/spinbutton.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
@@ -21,7 +24,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QTextBrowser>
 
 namespace {
 const QString HideStatusBar = QStringLiteral("HideStatusBar");
@@ -62,6 +64,7 @@ MainWindow::MainWindow(Platform &platform, Session &session, QWidget *parent)
     connectMenu();
 
     MMControl1 = platform.mediaControls();
+    m_browser = new Browser(*this, platform, session);
     m_session.errors.setHost(this);
 }
 
@@ -103,10 +106,9 @@ void MainWindow::createControls(QWidget *client)
     txtFile->setReadOnly(true);
     txtFile->hide();
 
-    rtbDetails = new QTextBrowser(client);
+    rtbDetails = new RichTextBox(client);
     rtbDetails->setObjectName(QStringLiteral("rtbDetails"));
     rtbDetails->setAccessibleName(QStringLiteral("Details"));
-    rtbDetails->setOpenLinks(false);
     rtbDetails->setGeometry(toPixels(Twips{ 6000, 1080, 4935, 975 }));
     rtbDetails->hide();
 
@@ -198,6 +200,36 @@ void MainWindow::enableMainWindow()
     setEnabled(true);
 }
 
+QString MainWindow::CurrentSelection() const
+{
+    return panYear->caption();
+}
+
+void MainWindow::focusYearButtonAt(int index)
+{
+    if (index >= 1 && index <= 13)
+        cmdYR(index)->setFocus();
+}
+
+void MainWindow::RefreshSelection()
+{
+    m_browser->RefreshSelection();
+}
+
+void MainWindow::showScreenSaverPhotoWindow()
+{
+    if (!m_ssPhoto)
+        m_ssPhoto = new ScreenSaverPhotoWindow(this);
+    m_ssPhoto->show();
+    m_ssPhoto->raise();
+}
+
+void MainWindow::closeScreenSaverPhotoWindow()
+{
+    if (m_ssPhoto)
+        m_ssPhoto->close();
+}
+
 void MainWindow::cmdExit_Click()
 {
     close();
@@ -247,6 +279,8 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
         Form_Resize();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_browser->Form_LostFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -2,18 +2,22 @@
 
 #include "core/errorreporter.h"
 #include "platform/base/mediacontrol.h"
+#include "viewers/mainwindowhost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 #include <array>
 #include <memory>
 
+class Browser;
 class MainMenu;
+class ScreenSaverPhotoWindow;
 class QAction;
 class QFrame;
 class QLineEdit;
 class QListWidget;
-class QTextBrowser;
+class RichTextBox;
 class QLabel;
 class SpinButton;
 class SSCommand;
@@ -25,7 +29,7 @@ struct Session;
 // The main window Form1: the detail buttons, the photograph Image4, the year
 // strip Frame1 and the panels that lie over the photograph, with the menu bar.
 // It lives for the run; closing it ends the program.
-class MainWindow : public QMainWindow, public ErrorHost
+class MainWindow : public QMainWindow, public ErrorHost, public MainWindowHost
 {
     Q_OBJECT
 public:
@@ -36,9 +40,18 @@ public:
     // screen and then from the settings, shown.
     void Form_Load(QWidget *splash);
 
-    // ErrorHost
+    // ErrorHost and MainWindowHost
     void FocusYearButton() override;
     void enableMainWindow() override;
+    QWidget *mainWindow() override { return this; }
+    QString CurrentSelection() const override;
+    void focusYearButtonAt(int index) override;
+    void closeScreenSaverPhotoWindow() override;
+    void RefreshSelection() override;
+
+    Browser &browser() const { return *m_browser; }
+    // Shows frmSSPhoto beside the main window, on top of it, without blocking it.
+    void showScreenSaverPhotoWindow();
 
     QAction *menu(const QString &name) const;
     SSCommand *cmdYR(int index) const { return m_cmdYR.at(index); }
@@ -54,7 +67,7 @@ public:
     SpinButton *SpinButton1;
     SSPanel *panPhoto, *panYear;
     QLineEdit *txtFile;
-    QTextBrowser *rtbDetails;
+    RichTextBox *rtbDetails;
     QLabel *picClipArt, *picEmblem, *picScript;
     QFrame *Frame1;
     SSCommand *ssCmdSlide, *cmdExit;
@@ -81,6 +94,8 @@ private:
     Platform &m_platform;
     Session &m_session;
     std::unique_ptr<MainMenu> m_menu;
+    Browser *m_browser;
+    QPointer<ScreenSaverPhotoWindow> m_ssPhoto;
     std::array<SSCommand *, 14> m_cmdYR{}; // designed indexes 1..13
     std::array<QListWidget *, 2> m_List1{};
     // The size mnuHideStatus asked for: its resize is ours, not the user's.

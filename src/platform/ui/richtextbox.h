@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QTextBrowser>
+
+class MediaFs;
+
+// The read-only rich-text box of the document viewer and the details pane:
+// loads an RTF file through our own reader, wraps words, scrolls, lets the
+// reader select and copy text, and never follows a link by itself.
+class RichTextBox : public QTextBrowser
+{
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget *parent = nullptr);
+
+    // Replaces the content with the document at the media path; false (and
+    // the previous content kept) when the file is missing or not a document.
+    bool loadFile(const MediaFs &fs, const QString &mediaPath);
+    // The number of characters of the text, as the box reports it.
+    int textLength() const;
+};
