@@ -72,13 +72,12 @@ void DocumentBuilder::endCell(const QTextBlockFormat &format)
 {
     m_cursor.setBlockFormat(format);
     m_tables.endCell();
-    m_pendingBlock = false;
+    m_pendingBlock = true; // only kept when the row has no room for another cell
 }
 
 void DocumentBuilder::endRow(int level, const QList<int> &rightEdges)
 {
     m_tables.endRow(level, rightEdges);
-    m_pendingBlock = false;
 }
 
 } // namespace Rtf

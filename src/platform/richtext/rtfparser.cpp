@@ -112,24 +112,21 @@ void Parser::run()
             if (token.type == Token::GroupStart) {
                 ++m_skipDepth;
             } else if (token.type == Token::GroupEnd) {
-                if (--m_skipDepth == 0)
-                    groupEnd();
+                if (--m_skipDepth == 0 && groupEnd())
+                    break;
             } else if (token.type == Token::Word && token.text == "bin" && token.hasParam) {
                 m_tokenizer.takeBinary(token.param); // may hold braces
             }
-            if (m_stack.empty())
-                break;
             continue;
         }
         const bool isText = token.type == Token::Text || token.type == Token::HexByte;
         if (!isText)
             flushBytes();
+        if (token.type == Token::GroupEnd && groupEnd())
+            break;
         switch (token.type) {
         case Token::GroupStart:
             groupStart();
-            break;
-        case Token::GroupEnd:
-            groupEnd();
             break;
         case Token::Word:
             controlWord(token);
@@ -143,22 +140,19 @@ void Parser::run()
         case Token::Text:
             textBytes(token.text);
             break;
+        case Token::GroupEnd:
         case Token::End:
             break;
         }
-        if (m_stack.empty())
-            break;
         if (!isText)
             m_tokenizer.setLeadBytes(CodePages::leadBytes(decodingCodePage()));
     }
 
-    // A truncated document keeps what was read.
-    if (!m_stack.empty()) {
-        flushBytes();
-        flushRun();
-        if (m_paragraphOpen)
-            m_builder.endParagraph(blockFormat(state().para));
-    }
+    // The root group's end, or the end of a truncated document that keeps what was read.
+    flushBytes();
+    flushRun();
+    if (m_paragraphOpen)
+        m_builder.endParagraph(blockFormat(state().para));
     if (!m_title.isEmpty())
         m_doc.setMetaInformation(QTextDocument::DocumentTitle, m_title.trimmed());
 }
@@ -178,24 +172,25 @@ void Parser::groupStart()
     }
 }
 
-void Parser::groupEnd()
+bool Parser::groupEnd()
 {
     m_ignorable = false;
     m_fallbackToSkip = 0;
     if (m_overflowDepth > 0) {
         --m_overflowDepth;
-        return;
+        return false;
     }
+    if (m_stack.size() == 1)
+        return true; // the root group keeps its state for the last paragraph
     const GroupState closed = std::move(m_stack.back());
     m_stack.pop_back();
-    if (m_stack.empty())
-        return;
     while (!m_fields.empty() && m_fields.back().depth > qsizetype(m_stack.size()))
         m_fields.pop_back();
     if (closed.dest != state().dest)
         endOfDestination(closed);
     else if (closed.dest == Dest::FontTable)
         finishFont(); // a {\fN ...} entry
+    return false;
 }
 
 void Parser::endOfDestination(const GroupState &closed)
@@ -440,6 +435,8 @@ void Parser::endParagraph()
 
 void Parser::endCell(int level)
 {
+    if (state().para.tableLevel() == 0) // a cell end outside any table parts paragraphs
+        return endParagraph();
     flushRun();
     if (!m_paragraphOpen)
         m_builder.startParagraph(level);

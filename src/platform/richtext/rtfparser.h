@@ -32,7 +32,8 @@ private:
 
     GroupState &state() { return m_stack.back(); }
     void groupStart();
-    void groupEnd();
+    // True at the end of the root group.
+    bool groupEnd();
     void endOfDestination(const GroupState &closed);
     void controlSymbol(char symbol);
     void textBytes(std::string_view bytes);

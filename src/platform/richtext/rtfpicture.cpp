@@ -97,8 +97,8 @@ QSizeF Picture::displaySize(const QSize &imageSize) const
     // A metafile's \picw is in hundredths of a millimetre.
     const bool metafile = format == PictFormat::Other;
     const qreal unit = metafile ? 96 / 2540.0 : 1;
-    const qreal naturalWidth = imageSize.isValid() ? imageSize.width() : width * unit;
-    const qreal naturalHeight = imageSize.isValid() ? imageSize.height() : height * unit;
+    const qreal naturalWidth = !imageSize.isEmpty() ? imageSize.width() : width * unit;
+    const qreal naturalHeight = !imageSize.isEmpty() ? imageSize.height() : height * unit;
     return { side(goalWidth, naturalWidth, scaleX), side(goalHeight, naturalHeight, scaleY) };
 }
 
