@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+#include <iconv.h>
+#include <map>
+#include <memory>
+
+namespace Rtf {
+
+// Fonts whose bytes are glyph numbers rather than characters.
+constexpr int SymbolCodePage = 42;
+constexpr int WingdingsCodePage = -42;
+
+// The code page of a font's \fcharset; the document's own for charset 1 and
+// for charsets we do not know.
+int codePageForCharset(int charset, int documentCodePage);
+
+// Turns bytes in Windows and Mac code pages into text. Single-byte pages become
+// a 256-entry table on first use; multi-byte pages go through iconv each time.
+// Control characters other than tab are dropped: word processors show none.
+class CodePages
+{
+public:
+    CodePages() = default;
+    ~CodePages();
+    CodePages(const CodePages &) = delete;
+    CodePages &operator=(const CodePages &) = delete;
+
+    void decode(int codePage, QByteArrayView bytes, QString &out);
+    // Lead bytes of a double-byte page, or nullptr for single-byte pages.
+    static const bool *leadBytes(int codePage);
+
+private:
+    using Table = std::array<char16_t, 256>;
+    const Table &table(int codePage);
+    iconv_t converter(int codePage);
+    void decodeMultiByte(iconv_t cd, QByteArrayView bytes, QString &out);
+
+    std::map<int, std::unique_ptr<Table>> m_tables;
+    std::map<int, iconv_t> m_converters;
+};
+
+} // namespace Rtf

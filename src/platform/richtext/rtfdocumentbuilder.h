@@ -1,0 +1,43 @@
+#pragma once
+
+#include "rtftables.h"
+
+#include <QTextCursor>
+
+class QImage;
+class QTextDocument;
+
+namespace Rtf {
+
+// Writes paragraphs, runs, pictures and tables into the document. A paragraph
+// break is held back until more content follows, so that a document's last
+// \par and the \par before a table leave no empty line.
+class DocumentBuilder
+{
+public:
+    explicit DocumentBuilder(QTextDocument &doc);
+    ~DocumentBuilder();
+    DocumentBuilder(const DocumentBuilder &) = delete;
+    DocumentBuilder &operator=(const DocumentBuilder &) = delete;
+
+    // Makes the cursor ready for a paragraph at this table nesting level.
+    void startParagraph(int tableLevel);
+    void insertText(const QString &text, const QTextCharFormat &format);
+    // An image of this size in pixels; a null image shows as a grey box.
+    void insertImage(const QImage &image, const QSizeF &size);
+    void endParagraph(const QTextBlockFormat &format);
+    void pageBreak() { m_pageBreakBefore = true; }
+    void endCell(const QTextBlockFormat &format);
+    void endRow(int level, const QList<int> &rightEdges);
+
+private:
+    QTextDocument &m_doc;
+    QTextCursor m_cursor;
+    TableStack m_tables;
+    bool m_pendingBlock = false;
+    bool m_pageBreakBefore = false;
+    int m_imageCount = 0;
+    QString m_placeholder;
+};
+
+} // namespace Rtf

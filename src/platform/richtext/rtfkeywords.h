@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string_view>
+
+namespace Rtf {
+
+enum class Kw {
+    Unknown,
+    // header and tables of the document
+    Ansi, Mac, Pc, Pca, AnsiCpg, DefaultFont, FontTable, FontCharset, FontCodePage, ColorTable,
+    Red, Green, Blue, Info, Title, Upr, Ud,
+    // a destination never shown
+    Skip,
+    // characters
+    Character, Unicode, UnicodeSkip, Par, Line, Page, Bin,
+    // character formatting
+    Plain, Bold, Italic, Underline, UnderlineNone, Strike, Caps, SmallCaps, Sub, Super, NoSuperSub,
+    Up, Down, FontSize, Font, AssociatedFont, DoubleByte, SingleByte, Foreground, Background, Hidden,
+    // paragraph formatting
+    Pard, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing,
+    LineMultiple, TabStop, TabKind, BarTab, Keep, PageBreakBefore, InTable, NestingLevel,
+    // tables
+    RowDefaults, CellRight, Cell, NestCell, Row, NestRow, NestTableProps,
+    // lists
+    ListText, Pn, PnLevel, PnFormat, PnStart, PnFont, PnTextBefore, PnTextAfter,
+    // pictures and fields
+    Pict, ShpPict, PictFormat, PicWidth, PicHeight, PicGoalWidth, PicGoalHeight, PicScaleX,
+    PicScaleY, Field, FieldInst, FieldResult,
+};
+
+struct Keyword
+{
+    Kw kw = Kw::Unknown;
+    // Character: the UTF-16 unit; Underline: QTextCharFormat::UnderlineStyle;
+    // Align: Qt::Alignment; TabKind: QTextOption::TabType; PictFormat and PnLevel
+    // and PnFormat: the enums of rtfstate.h.
+    int value = 0;
+};
+
+Keyword lookupKeyword(std::string_view name);
+
+} // namespace Rtf

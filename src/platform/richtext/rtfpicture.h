@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rtfstate.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <string_view>
+
+namespace Rtf {
+
+// A \pict group: its properties and its data, which arrives as hex digits
+// (with any whitespace between them) or as \bin bytes.
+struct Picture
+{
+    PictFormat format = PictFormat::None;
+    int width = 0; // \picw: pixels, or 0.01 mm for metafiles
+    int height = 0;
+    int goalWidth = 0; // twips
+    int goalHeight = 0;
+    int scaleX = 100; // percent
+    int scaleY = 100;
+    QByteArray data;
+
+    void appendHex(std::string_view digits);
+    void appendBinary(QByteArrayView bytes) { data.append(bytes); }
+    // The decoded bitmap; null for formats Qt cannot draw (metafiles) and bad data.
+    QImage image() const;
+    // The shown size in pixels.
+    QSizeF displaySize(const QSize &imageSize) const;
+
+private:
+    int m_highNibble = -1;
+};
+
+} // namespace Rtf

@@ -1,0 +1,109 @@
+#include "rtftables.h"
+
+#include "rtfstate.h"
+
+#include <QTextTable>
+
+#include <algorithm>
+
+namespace Rtf {
+
+namespace {
+
+// Word allows 63 cells in a row; more would only make column inserts slow.
+constexpr int MaxColumns = 63;
+constexpr int MaxNesting = 16;
+
+QTextTableFormat tableFormat()
+{
+    QTextTableFormat format;
+    format.setBorder(1);
+    format.setBorderBrush(Qt::darkGray);
+    format.setBorderCollapse(true);
+    format.setCellPadding(3);
+    format.setCellSpacing(0);
+    return format;
+}
+
+} // namespace
+
+bool TableStack::enter(int level)
+{
+    level = std::clamp(level, 0, MaxNesting);
+    bool fresh = false;
+    while (int(m_levels.size()) > level) {
+        close();
+        fresh = true;
+    }
+    if (!m_levels.empty() && advance(m_levels.back()))
+        fresh = true;
+    while (int(m_levels.size()) < level) {
+        open();
+        fresh = true;
+    }
+    return fresh;
+}
+
+void TableStack::endCell()
+{
+    if (!m_levels.empty())
+        m_levels.back().cellEnded = true;
+}
+
+void TableStack::endRow(int level, const QList<int> &rightEdges)
+{
+    if (level < 1 || level > int(m_levels.size()))
+        return;
+    while (int(m_levels.size()) > level)
+        close();
+    Level &current = m_levels.back();
+    current.rowEnded = true;
+    current.cellEnded = false;
+
+    if (rightEdges.size() != current.table->columns())
+        return;
+    QList<QTextLength> widths;
+    int previous = 0;
+    for (const int edge : rightEdges) {
+        widths.append(QTextLength(QTextLength::FixedLength, std::max<qreal>(pixels(edge - previous), 1)));
+        previous = edge;
+    }
+    QTextTableFormat format = current.table->format();
+    format.setColumnWidthConstraints(widths);
+    current.table->setFormat(format);
+}
+
+void TableStack::open()
+{
+    QTextTable *table = m_cursor.insertTable(1, 1, tableFormat());
+    m_levels.push_back({ table });
+}
+
+void TableStack::close()
+{
+    m_cursor = m_levels.back().table->lastCursorPosition();
+    m_cursor.movePosition(QTextCursor::NextBlock);
+    m_levels.pop_back();
+}
+
+bool TableStack::advance(Level &level)
+{
+    QTextTable *table = level.table;
+    if (level.rowEnded) {
+        table->appendRows(1);
+        ++level.row;
+        level.column = 0;
+    } else if (level.cellEnded && level.column + 1 < MaxColumns) {
+        ++level.column;
+        if (level.column >= table->columns())
+            table->appendColumns(1);
+    } else {
+        return false;
+    }
+    level.rowEnded = false;
+    level.cellEnded = false;
+    m_cursor = table->cellAt(level.row, level.column).firstCursorPosition();
+    return true;
+}
+
+} // namespace Rtf

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QTextCursor>
+
+#include <vector>
+
+class QTextTable;
+
+namespace Rtf {
+
+// The tables open at the cursor, outermost first. RTF says where a cell or row
+// ends but not in advance how many there are, so rows and columns are added as
+// text arrives; rows may have different numbers of cells.
+class TableStack
+{
+public:
+    explicit TableStack(QTextCursor &cursor) : m_cursor(cursor) { }
+
+    // Moves the cursor to where content of a paragraph at this nesting level
+    // belongs, opening or closing tables. True when the cursor is now at the
+    // start of an empty block (a new cell, or the block after a table).
+    bool enter(int level);
+    // Ends the current cell of the innermost table (after enter(level)).
+    void endCell();
+    // Ends the current row of the table at this level; rightEdges are the cell
+    // boundaries of the row in twips.
+    void endRow(int level, const QList<int> &rightEdges);
+
+private:
+    struct Level
+    {
+        QTextTable *table = nullptr;
+        int row = 0;
+        int column = 0;
+        bool cellEnded = false;
+        bool rowEnded = false;
+    };
+
+    void open();
+    void close();
+    bool advance(Level &level);
+
+    QTextCursor &m_cursor;
+    std::vector<Level> m_levels;
+};
+
+} // namespace Rtf

@@ -1,0 +1,430 @@
+#include "platform/richtext/rtfreader.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray fixture(const char *name)
+{
+    QFile file(QFINDTESTDATA(QString(u"data/"_s + QLatin1StringView(name))));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString plainText(const QByteArray &rtf)
+{
+    QTextDocument doc;
+    const RtfReadResult result = readRtf(rtf, doc);
+    return result.ok ? doc.toPlainText() : u"error: "_s + result.error;
+}
+
+// The format of the first character of the first occurrence of fragment.
+QTextCharFormat formatOf(const QTextDocument &doc, const QString &fragment)
+{
+    QTextCursor cursor = doc.find(fragment);
+    cursor.setPosition(cursor.selectionStart() + 1);
+    return cursor.charFormat();
+}
+
+QList<QTextTable *> tablesIn(QTextFrame *frame)
+{
+    QList<QTextTable *> tables;
+    for (QTextFrame *child : frame->childFrames()) {
+        if (auto *table = qobject_cast<QTextTable *>(child))
+            tables.append(table);
+    }
+    return tables;
+}
+
+QString cellText(QTextTable *table, int row, int column)
+{
+    const QTextTableCell cell = table->cellAt(row, column);
+    QTextCursor cursor = cell.firstCursorPosition();
+    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+QByteArray pngHex(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png.toHex();
+}
+
+} // namespace
+
+class TestRtfReader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void plainText_data();
+    void plainText();
+    void rejectsWhatIsNotRtf();
+    void characterFormats();
+    void paragraphFormats();
+    void hyperlinkAndTitle();
+    void tables();
+    void nestedTables();
+    void pictures();
+    void hostileInputEndsQuickly_data();
+    void hostileInputEndsQuickly();
+};
+
+void TestRtfReader::plainText_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("WordPad 95") << fixture("wordpad-old.rtf")
+                                << u"The Vireon Anthology 1997\n•\tFirst point\n•\tSecond point\n"
+                                   u"•\tGenerated marker\nDone."_s;
+    QTest::newRow("WordPad 10") << fixture("wordpad-new.rtf")
+                                << u"Café “quoted”\nPříliš žluťoučký kůň\n1.\tOne\n2.\tTwo\nName\tLeft\tRight"_s;
+    QTest::newRow("Word 97") << fixture("word97.rtf")
+                             << u"Chapter One\nSee our site for more. Page 1\n•\tApples\n•\tPears\n"
+                                u"Year\nTitle\nPages\n1997\nSpring\n12\nThe end."_s;
+    QTest::newRow("LibreOffice") << fixture("libreoffice.rtf")
+                                 << u"Naïve façade — Привет\nПривет marked\n日本"_s;
+
+    // Code pages: the document's, and each font's \fcharset or \cpg.
+    QTest::newRow("1250 document") << QByteArray(R"({\rtf1\ansi\ansicpg1250{\fonttbl{\f0 Arial;}}\f0 \'8a\'9d})")
+                                   << u"Šť"_s;
+    QTest::newRow("1251 font") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0\fcharset204 T;}}\f0 \'cc\'ee\'f1\'ea\'e2\'e0})")
+                               << u"Москва"_s;
+    QTest::newRow("1253 font") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f1\fcharset161 T;}}\f1 \'c1\'e8\'de\'ed\'e1})")
+                               << u"Αθήνα"_s;
+    QTest::newRow("cpg overrides") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0\fcharset0\cpg1251 T;}}\f0 \'e0})")
+                                   << u"а"_s;
+    QTest::newRow("font switch") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0 A;}{\f1\fcharset238 B;}}\f0\'e8{\f1\'e8}\'e8})")
+                                 << u"èčè"_s;
+    QTest::newRow("mac") << QByteArray(R"({\rtf1\mac \'8e})") << u"é"_s;
+    QTest::newRow("pc") << QByteArray(R"({\rtf1\pc \'82})") << u"é"_s;
+    QTest::newRow("pca") << QByteArray(R"({\rtf1\pca \'d5})") << u"ı"_s;
+    QTest::newRow("932 hex pairs") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0\fcharset128 M;}}\f0 \'93\'fa\'96\'7b\'8c\'ea})")
+                                   << u"日本語"_s;
+    QTest::newRow("932 hex lead, raw trail") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \\'83e}") << u"テ"_s;
+    QTest::newRow("932 raw backslash trail") << QByteArray("{\\rtf1\\ansi\\ansicpg932 \x95\x5c}") << u"表"_s;
+    QTest::newRow("936") << QByteArray(R"({\rtf1\ansi\ansicpg936 \'d6\'d0\'ce\'c4})") << u"中文"_s;
+    QTest::newRow("949") << QByteArray(R"({\rtf1\ansi\ansicpg949 \'c7\'d1\'b1\'b9})") << u"한국"_s;
+    QTest::newRow("950") << QByteArray(R"({\rtf1\ansi\ansicpg950 \'a4\'a4\'a4\'e5})") << u"中文"_s;
+    QTest::newRow("symbol font") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f1\fcharset2 Symbol;}}{\f1 a\'b7})")
+                                 << u"α•"_s;
+
+    // Unicode and its fallback.
+    QTest::newRow("uc1") << QByteArray(R"({\rtf1 caf\u233?s})") << u"cafés"_s;
+    QTest::newRow("uc2 hex") << QByteArray(R"({\rtf1\uc2\u26085\'93\'fa!})") << u"日!"_s;
+    QTest::newRow("uc0") << QByteArray(R"({\rtf1\uc0\u233 x})") << u"éx"_s;
+    QTest::newRow("skip counts a word") << QByteArray(R"({\rtf1\u8220\ldblquote x})") << u"“x"_s;
+    QTest::newRow("skip ends at brace") << QByteArray(R"({\rtf1{\uc3\u233}xyz})") << u"éxyz"_s;
+    QTest::newRow("uc is scoped") << QByteArray(R"({\rtf1{\uc0 a}\u233?b})") << u"aéb"_s;
+    QTest::newRow("negative u") << QByteArray(R"({\rtf1\u-3913?})") << u"\uF0B7"_s;
+    QTest::newRow("surrogate pair") << QByteArray(R"({\rtf1\u-10179?\u-8694?})") << u"😊"_s;
+    QTest::newRow("lone surrogate") << QByteArray(R"({\rtf1\u-10179?x})") << u"\uFFFDx"_s;
+
+    // Symbols and breaks (QTextDocument shows U+00A0 and U+2028 as space and newline).
+    QTest::newRow("symbols") << QByteArray(R"({\rtf1 a\~b\_c\-d\emdash\endash\bullet\lquote\rquote\ldblquote\rdblquote\emspace})")
+                             << u"a b\u2011c\u00ADd—–•‘’“”\u2003"_s;
+    QTest::newRow("escapes") << QByteArray(R"({\rtf1 \{a\}\\b\tab c})") << u"{a}\\b\tc"_s;
+    QTest::newRow("line") << QByteArray(R"({\rtf1 a\line b})") << u"a\nb"_s;
+    QTest::newRow("bare line ends") << QByteArray("{\\rtf1 a\r\nb\nc}") << u"abc"_s;
+    QTest::newRow("escaped line end") << QByteArray("{\\rtf1 a\\\nb}") << u"a\nb"_s;
+    QTest::newRow("empty paragraphs") << QByteArray(R"({\rtf1 a\par\par b\par})") << u"a\n\nb"_s;
+
+    // Destinations that are never text.
+    QTest::newRow("unknown optional") << QByteArray(R"({\rtf1 a{\*\foo b{c}}d})") << u"ad"_s;
+    QTest::newRow("unknown plain word") << QByteArray(R"({\rtf1 a{\foo b}c})") << u"abc"_s;
+    QTest::newRow("bin in skipped group") << QByteArray("{\\rtf1 a{\\*\\foo\\bin3 }}{x}b}") << u"ab"_s;
+    QTest::newRow("bin in text") << QByteArray("{\\rtf1 a\\bin2 zzb}") << u"ab"_s;
+    QTest::newRow("header footer") << QByteArray(R"({\rtf1{\header h}{\footerl f}body})") << u"body"_s;
+    QTest::newRow("hidden") << QByteArray(R"({\rtf1 a{\v b}c\v0 d})") << u"acd"_s;
+    QTest::newRow("upr") << QByteArray(R"({\rtf1{\upr{ansi}{\*\ud{uni}}}})") << u"uni"_s;
+    QTest::newRow("field result") << QByteArray(R"({\rtf1{\field{\*\fldinst DATE}{\fldrslt 1997}}})") << u"1997"_s;
+    QTest::newRow("nested fields") << QByteArray(R"({\rtf1{\field{\*\fldinst A{\field{\*\fldinst B}{\fldrslt X}}}{\fldrslt Y}}})")
+                                   << u"Y"_s;
+    QTest::newRow("old pn numbering") << QByteArray(R"({\rtf1{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}a\par{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}b\par\pard c})")
+                                      << u"III)\ta\nIV)\tb\nc"_s;
+    QTest::newRow("page and sect") << QByteArray(R"({\rtf1 a\page b\sect c})") << u"a\nb\nc"_s;
+    QTest::newRow("rtf without version") << QByteArray(R"({\rtf a})") << u"a"_s;
+    QTest::newRow("text after root") << QByteArray(R"({\rtf1 a}b})") << u"a"_s;
+}
+
+void TestRtfReader::plainText()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QVERIFY(!rtf.isEmpty());
+    QCOMPARE(::plainText(rtf), expected);
+}
+
+void TestRtfReader::rejectsWhatIsNotRtf()
+{
+    QTextDocument doc;
+    doc.setPlainText(u"old"_s);
+    const RtfReadResult garbage = readRtf("<html>{\\rtf1 a}", doc);
+    QVERIFY(!garbage.ok);
+    QVERIFY(!garbage.error.isEmpty());
+    QVERIFY(doc.isEmpty());
+    QVERIFY(!readRtf({}, doc).ok);
+
+    QByteArray huge(65 * 1024 * 1024, 'a');
+    huge.replace(0, 6, "{\\rtf1");
+    QVERIFY(!readRtf(huge, doc).ok);
+}
+
+void TestRtfReader::characterFormats()
+{
+    QTextDocument doc;
+    QVERIFY(readRtf(R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}{\f1 Courier New;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
+                    R"(\fs20 plain {\b bold} {\i italic} {\ul under}{\uld dots}{\ulnone none} {\strike gone} )"
+                    R"({\fs36 big} {\f1 mono} {\cf1 red} {\cf1\cf0 auto} {\highlight2 marked} {\super up} {\sub down})"
+                    R"( {\caps caps} {\scaps small} {\b\i\plain reset} {\b heavy\b0 light}})",
+                    doc)
+                .ok);
+
+    QCOMPARE(formatOf(doc, u"plain"_s).fontPointSize(), 10.0);
+    QCOMPARE(formatOf(doc, u"plain"_s).fontFamilies().toStringList(), QStringList { u"Arial"_s });
+    QCOMPARE(formatOf(doc, u"plain"_s).fontWeight(), int(QFont::Normal));
+    QCOMPARE(formatOf(doc, u"bold"_s).fontWeight(), int(QFont::Bold));
+    QVERIFY(formatOf(doc, u"italic"_s).fontItalic());
+    QCOMPARE(formatOf(doc, u"under"_s).underlineStyle(), QTextCharFormat::SingleUnderline);
+    QCOMPARE(formatOf(doc, u"dots"_s).underlineStyle(), QTextCharFormat::DotLine);
+    QCOMPARE(formatOf(doc, u"none"_s).underlineStyle(), QTextCharFormat::NoUnderline);
+    QVERIFY(formatOf(doc, u"gone"_s).fontStrikeOut());
+    QCOMPARE(formatOf(doc, u"big"_s).fontPointSize(), 18.0);
+    QCOMPARE(formatOf(doc, u"mono"_s).fontFamilies().toStringList(), QStringList { u"Courier New"_s });
+    QCOMPARE(formatOf(doc, u"red"_s).foreground().color(), QColor(Qt::red));
+    QVERIFY(!formatOf(doc, u"auto"_s).hasProperty(QTextFormat::ForegroundBrush));
+    QCOMPARE(formatOf(doc, u"marked"_s).background().color(), QColor(Qt::blue));
+    QCOMPARE(formatOf(doc, u"up"_s).verticalAlignment(), QTextCharFormat::AlignSuperScript);
+    QCOMPARE(formatOf(doc, u"down"_s).verticalAlignment(), QTextCharFormat::AlignSubScript);
+    QCOMPARE(formatOf(doc, u"caps"_s).fontCapitalization(), QFont::AllUppercase);
+    QCOMPARE(formatOf(doc, u"small"_s).fontCapitalization(), QFont::SmallCaps);
+    QCOMPARE(formatOf(doc, u"reset"_s).fontWeight(), int(QFont::Normal));
+    QCOMPARE(formatOf(doc, u"reset"_s).fontPointSize(), 12.0);
+    QCOMPARE(formatOf(doc, u"heavy"_s).fontWeight(), int(QFont::Bold));
+    QCOMPARE(formatOf(doc, u"light"_s).fontWeight(), int(QFont::Normal));
+}
+
+void TestRtfReader::paragraphFormats()
+{
+    QTextDocument doc;
+    QVERIFY(readRtf(R"({\rtf1\pard\qc centred\par\pard\qr\li1440\ri720\fi-360\sb300\sa150 right\par)"
+                    R"(\pard\qj\sl-480 exact\par\pard\sl360\slmult1 half\par\pard\tx720\tqr\tx2880\tqdec\tx4320 tabs\par)"
+                    R"(\pard plain})",
+                    doc)
+                .ok);
+    QCOMPARE(doc.blockCount(), 6);
+    const QTextBlockFormat centred = doc.findBlockByNumber(0).blockFormat();
+    const QTextBlockFormat right = doc.findBlockByNumber(1).blockFormat();
+    const QTextBlockFormat exact = doc.findBlockByNumber(2).blockFormat();
+    const QTextBlockFormat half = doc.findBlockByNumber(3).blockFormat();
+    const QTextBlockFormat tabs = doc.findBlockByNumber(4).blockFormat();
+    const QTextBlockFormat plain = doc.findBlockByNumber(5).blockFormat();
+
+    QCOMPARE(centred.alignment(), Qt::AlignHCenter);
+    QCOMPARE(right.alignment(), Qt::AlignRight);
+    QCOMPARE(right.leftMargin(), 96.0);
+    QCOMPARE(right.rightMargin(), 48.0);
+    QCOMPARE(right.textIndent(), -24.0);
+    QCOMPARE(right.topMargin(), 20.0);
+    QCOMPARE(right.bottomMargin(), 10.0);
+    QCOMPARE(exact.alignment(), Qt::AlignJustify);
+    QCOMPARE(exact.lineHeightType(), int(QTextBlockFormat::FixedHeight));
+    QCOMPARE(exact.lineHeight(), 32.0);
+    QCOMPARE(half.lineHeightType(), int(QTextBlockFormat::ProportionalHeight));
+    QCOMPARE(half.lineHeight(), 150.0);
+    const QList<QTextOption::Tab> stops = tabs.tabPositions();
+    QCOMPARE(stops.size(), 3);
+    QCOMPARE(stops.at(0), QTextOption::Tab(48, QTextOption::LeftTab));
+    QCOMPARE(stops.at(1), QTextOption::Tab(192, QTextOption::RightTab));
+    QCOMPARE(stops.at(2).type, QTextOption::DelimiterTab);
+    QCOMPARE(plain.alignment(), Qt::AlignLeft);
+    QCOMPARE(plain.leftMargin(), 0.0);
+    QVERIFY(plain.tabPositions().isEmpty());
+}
+
+void TestRtfReader::hyperlinkAndTitle()
+{
+    QTextDocument doc;
+    QVERIFY(readRtf(fixture("word97.rtf"), doc).ok);
+    const QTextCharFormat link = formatOf(doc, u"our site"_s);
+    QVERIFY(link.isAnchor());
+    QCOMPARE(link.anchorHref(), u"http://www.example.com/vireon"_s);
+    QCOMPARE(link.foreground().color(), QColor(Qt::blue));
+    QVERIFY(!formatOf(doc, u"for more"_s).isAnchor());
+    QVERIFY(!formatOf(doc, u"Page"_s).isAnchor()); // a PAGE field is no link
+    QCOMPARE(doc.metaInformation(QTextDocument::DocumentTitle), u"The Vireon Anthology"_s);
+
+    QVERIFY(readRtf(R"({\rtf1{\field{\*\fldinst HYPERLINK \\l "intro"}{\fldrslt here}}})", doc).ok);
+    QCOMPARE(formatOf(doc, u"here"_s).anchorHref(), u"#intro"_s);
+}
+
+void TestRtfReader::tables()
+{
+    QTextDocument doc;
+    QVERIFY(readRtf(fixture("word97.rtf"), doc).ok);
+    QList<QTextTable *> found = tablesIn(doc.rootFrame());
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.at(0)->rows(), 2);
+    QCOMPARE(found.at(0)->columns(), 3);
+    QCOMPARE(cellText(found.at(0), 1, 1), u"Spring"_s);
+    const QList<QTextLength> widths = found.at(0)->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 3);
+    QCOMPARE(widths.at(0).rawValue(), 2000 / 15.0);
+
+    // Rows of different lengths, a row reusing the last definition, no final \row.
+    QVERIFY(readRtf(R"({\rtf1 before\par\trowd\cellx1000\intbl a\cell b\cell\row)"
+                    R"(\intbl c\cell d\cell e\cell\row\intbl f\cell g})",
+                    doc)
+                .ok);
+    found = tablesIn(doc.rootFrame());
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.at(0)->rows(), 3);
+    QCOMPARE(found.at(0)->columns(), 3);
+    QCOMPARE(cellText(found.at(0), 1, 2), u"e"_s);
+    QCOMPARE(cellText(found.at(0), 2, 1), u"g"_s);
+    QCOMPARE(doc.toPlainText(), u"before\na\nb\n\nc\nd\ne\nf\ng\n\n"_s);
+
+    // Cell and row ends outside any table.
+    QVERIFY(readRtf(R"({\rtf1 x\cell y\row\pard after})", doc).ok);
+    QVERIFY(tablesIn(doc.rootFrame()).isEmpty());
+    QCOMPARE(doc.toPlainText(), u"x\ny\nafter"_s);
+}
+
+void TestRtfReader::nestedTables()
+{
+    QTextDocument doc;
+    QVERIFY(readRtf(R"({\rtf1\trowd\cellx3000\cellx6000\pard\intbl outer\cell)"
+                    R"(\pard\intbl\itap2 in1\nestcell in2\nestcell{\*\nesttableprops\trowd\cellx1000\cellx2000\nestrow})"
+                    R"({\nonesttables\par}\pard\intbl\itap2 in3\nestcell in4\nestcell{\*\nesttableprops\trowd\cellx1000\cellx2000\nestrow})"
+                    R"(\pard\intbl tail\cell\row\pard done})",
+                    doc)
+                .ok);
+    const QList<QTextTable *> outer = tablesIn(doc.rootFrame());
+    QCOMPARE(outer.size(), 1);
+    QCOMPARE(outer.at(0)->rows(), 1);
+    QCOMPARE(outer.at(0)->columns(), 2);
+    QCOMPARE(cellText(outer.at(0), 0, 0), u"outer"_s);
+    const QList<QTextTable *> inner = tablesIn(outer.at(0));
+    QCOMPARE(inner.size(), 1);
+    QCOMPARE(inner.at(0)->rows(), 2);
+    QCOMPARE(inner.at(0)->columns(), 2);
+    QCOMPARE(cellText(inner.at(0), 1, 0), u"in3"_s);
+    QCOMPARE(inner.at(0)->cellAt(0, 0).firstCursorPosition().currentTable(), inner.at(0));
+    QVERIFY(doc.toPlainText().contains(u"in4\ntail"_s));
+    QVERIFY(doc.toPlainText().endsWith(u"done"_s));
+}
+
+void TestRtfReader::pictures()
+{
+    QTextDocument doc;
+    const QByteArray png = pngHex(4, 2);
+    const QByteArray rtf = "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip\\picw4\\pich2\\picwgoal1500\\pichgoal750\\picscalex50 "
+        + png.left(40) + "\r\n" + png.mid(40) + "}}{\\nonshppict{\\pict\\wmetafile8 0100}}"
+        + "{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720 0100090000}"
+        + "{\\pict\\emfblip\\picw5080\\pich1270 01000}b}";
+    QVERIFY(readRtf(rtf, doc).ok);
+
+    QList<QTextImageFormat> images;
+    for (QTextBlock::iterator it = doc.begin().begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().isImageFormat())
+            images.append(it.fragment().charFormat().toImageFormat());
+    }
+    QCOMPARE(images.size(), 3);
+    const QImage decoded = doc.resource(QTextDocument::ImageResource, QUrl(images.at(0).name())).value<QImage>();
+    QCOMPARE(decoded.size(), QSize(4, 2));
+    QCOMPARE(decoded.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(images.at(0).width(), 50.0); // 1500 twips at 50 %
+    QCOMPARE(images.at(0).height(), 50.0);
+
+    // Metafiles Qt cannot draw keep their place and size as a grey box.
+    QCOMPARE(images.at(1).width(), 96.0);
+    QCOMPARE(images.at(1).height(), 48.0);
+    QCOMPARE(images.at(2).width(), 192.0); // \picw in hundredths of a millimetre
+    QVERIFY(images.at(1).name() != images.at(0).name());
+    QVERIFY(!doc.resource(QTextDocument::ImageResource, QUrl(images.at(1).name())).value<QImage>().isNull());
+    QVERIFY(doc.toPlainText().startsWith(u'a'));
+    QVERIFY(doc.toPlainText().endsWith(u'b'));
+}
+
+void TestRtfReader::hostileInputEndsQuickly_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected"); // empty: whatever was read
+
+    const int depth = 100000;
+    QTest::newRow("deep nesting") << "{\\rtf1" + QByteArray(depth, '{') + "deep" + QByteArray(depth, '}') + " after}"
+                                  << u"deep after"_s;
+    QTest::newRow("deep unclosed") << "{\\rtf1 a" + QByteArray(depth, '{') + "b" << u"ab"_s;
+    QTest::newRow("deep skipped") << "{\\rtf1 a{\\*\\x" + QByteArray(depth, '{') + QByteArray(depth, '}') + "}b}"
+                                  << u"ab"_s;
+    QTest::newRow("unterminated") << QByteArray("{\\rtf1 {\\b half") << u"half"_s;
+    QTest::newRow("cut escape") << QByteArray("{\\rtf1 a\\'4") << u"a"_s;
+    QTest::newRow("cut word") << QByteArray("{\\rtf1 a\\") << u"a"_s;
+    QTest::newRow("huge bin") << QByteArray("{\\rtf1 a\\bin999999999 xyz}") << u"a"_s;
+    QTest::newRow("huge numbers") << QByteArray("{\\rtf1\\fs99999999999999\\li-99999999999\\sl-9999999999\\up999999999"
+                                                "\\cf999999999\\f-99999999 x\\par}")
+                                  << u"x"_s;
+    QTest::newRow("huge uc") << QByteArray("{\\rtf1{\\uc999999999\\u65 lost}kept}") << u"Akept"_s;
+    QTest::newRow("long word") << "{\\rtf1 " + QByteArray(100000, '\\') + QByteArray(100000, 'a') + " x}" << QString();
+    QTest::newRow("odd hex picture") << QByteArray("{\\rtf1{\\pict\\pngblip 89504e470}x}") << u"\uFFFCx"_s;
+    QTest::newRow("bad png") << QByteArray("{\\rtf1{\\pict\\pngblip\\picwgoal999999999 00ff}}") << u"\uFFFC"_s;
+
+    QByteArray cells = "{\\rtf1\\trowd";
+    for (int i = 0; i < 5000; ++i)
+        cells += "\\intbl c\\cell";
+    QTest::newRow("thousands of cells") << cells + "\\row}" << QString();
+    QByteArray rows = "{\\rtf1\\trowd\\cellx100\\cellx200\\cellx300";
+    for (int i = 0; i < 3000; ++i)
+        rows += "\\intbl a\\cell b\\cell c\\cell\\row";
+    QTest::newRow("thousands of rows") << rows + "}" << QString();
+    QTest::newRow("nesting levels") << QByteArray("{\\rtf1\\intbl\\itap999999999 a\\nestcell\\nestrow\\itap0 b}")
+                                    << QString();
+
+    QRandomGenerator random(1997);
+    for (int i = 0; i < 5; ++i) {
+        QByteArray bytes(20000, '\0');
+        for (char &c : bytes)
+            c = char(random.bounded(256));
+        QTest::addRow("random bytes %d", i) << "{\\rtf1" + bytes << QString();
+    }
+    QByteArray tokens = "{\\rtf1";
+    const char *pieces[] = { "{", "}", "\\par ", "\\cell ", "\\row ", "\\trowd ", "\\intbl ", "\\itap3 ",
+                             "\\nestcell ", "\\nestrow ", "{\\pict ", "{\\*\\x ", "\\'8", "\\u-5 ", "\\uc7 ",
+                             "{\\field{\\*\\fldinst ", "{\\fldrslt ", "{\\fonttbl ", "\\f1 ", "\\bin3 ", "x" };
+    for (int i = 0; i < 40000; ++i)
+        tokens += pieces[random.bounded(int(std::size(pieces)))];
+    QTest::newRow("random tokens") << tokens << QString();
+}
+
+void TestRtfReader::hostileInputEndsQuickly()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QTextDocument doc;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(readRtf(rtf, doc).ok);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed()) + u" ms"_s));
+    if (!expected.isEmpty())
+        QCOMPARE(doc.toPlainText(), expected);
+}
+
+QTEST_MAIN(TestRtfReader)
+#include "tst_rtfreader.moc"
