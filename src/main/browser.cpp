@@ -6,7 +6,9 @@
 #include "core/selectionrules.h"
 #include "core/session.h"
 #include "platform/ui/busypointer.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/platformbundle.h"
+#include "platform/ui/richtextbox.h"
 #include "platform/ui/spinbutton.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
@@ -14,8 +16,8 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
-#include <QTextBrowser>
 
 using namespace SelectionRules;
 

@@ -1,15 +1,8 @@
-#include "core/session.h"
 #include "main/mainwindow.h"
 #include "main/splashwindow.h"
-#include "main/startup.h"
-#include "platform/base/mediafs.h"
-#include "platform/base/singleinstance.h"
-#include "platform/ui/platformbundle.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/stretchedimage.h"
-#include "support/fakes.h"
-#include "support/recordingdialogs.h"
-#include "support/recordingmediacontrol.h"
+#include "support/harness.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,40 +16,6 @@
 #include <QTest>
 
 namespace {
-void touch(const QString &file)
-{
-    QDir().mkpath(QFileInfo(file).path());
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-}
-
-// One start of the program against a disc in E: and a program folder, both
-// in a temporary folder, with every service replaced by a double.
-struct Run
-{
-    explicit Run(const QTemporaryDir &dir, QSize screenPixels = QSize(800, 600))
-        : fs(DriveMap({ { u'E', dir.filePath(QStringLiteral("disc")) } }))
-        , screen(screenPixels)
-        , media(std::make_shared<MediaLog>())
-        , platform{ fs, dialogs, settings, screen, desktop, recordingMediaControls(media) }
-        , session(dialogs)
-        , instance(dir.filePath(QStringLiteral("lock")))
-        , startup(platform, session, instance)
-    {
-        session.roots.ProgramFolder = dir.filePath(QStringLiteral("program"));
-    }
-
-    MediaFs fs;
-    RecordingDialogs dialogs;
-    MemorySettingsStore settings;
-    FakeScreen screen;
-    FakeDesktop desktop;
-    std::shared_ptr<MediaLog> media;
-    Platform platform;
-    Session session;
-    SingleInstance instance;
-    Startup startup;
-};
 
 QStringList captionsOf(const QList<QAction *> &actions)
 {
@@ -76,9 +35,9 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        touch(m_dir.filePath(QStringLiteral("disc/birds/55001.jpg")));
-        touch(m_dir.filePath(QStringLiteral("disc/birds/57001.jpg")));
-        touch(m_dir.filePath(QStringLiteral("program/passby.wav")));
+        touchFile(m_dir.filePath(QStringLiteral("disc/birds/55001.jpg")));
+        touchFile(m_dir.filePath(QStringLiteral("disc/birds/57001.jpg")));
+        touchFile(m_dir.filePath(QStringLiteral("program/passby.wav")));
     }
 
     void cleanup()
@@ -89,7 +48,7 @@ private Q_SLOTS:
 
     void startsOnAnExact800x600Screen()
     {
-        Run run(m_dir);
+        Harness run(m_dir);
         run.startup.run({});
         QVERIFY(run.startup.splash()->isVisible());
         QCOMPARE(run.session.roots.MediaRoot, QStringLiteral("E:"));
@@ -123,7 +82,7 @@ private Q_SLOTS:
 
     void otherScreensForceTheDesignedSize()
     {
-        Run run(m_dir, QSize(1024, 768));
+        Harness run(m_dir, QSize(1024, 768));
         run.settings.write("The Vireon Anthology", "Settings", "MainLeft", "1500");
         run.settings.write("The Vireon Anthology", "Settings", "MainWidth", "3000");
         run.startup.run({});
@@ -138,8 +97,8 @@ private Q_SLOTS:
     void missingIntroSoundIsSilent()
     {
         QTemporaryDir dir;
-        touch(dir.filePath(QStringLiteral("disc/birds/55001.jpg")));
-        Run run(dir);
+        touchFile(dir.filePath(QStringLiteral("disc/birds/55001.jpg")));
+        Harness run(dir);
         run.startup.run({});
         QVERIFY(run.media->calls.isEmpty());
         QVERIFY(run.dialogs.shown().isEmpty());
@@ -148,8 +107,8 @@ private Q_SLOTS:
     void programFolderModeNeedsNoDisc()
     {
         QTemporaryDir dir;
-        touch(dir.filePath(QStringLiteral("program/birds/60001.jpg")));
-        Run run(dir);
+        touchFile(dir.filePath(QStringLiteral("program/birds/60001.jpg")));
+        Harness run(dir);
         run.startup.run({ QStringLiteral("HWI") });
         QCOMPARE(run.session.roots.MediaRoot, run.session.roots.ProgramFolder);
         QCOMPARE(run.session.roots.PhotoRoot, run.session.roots.ProgramFolder);
@@ -161,7 +120,7 @@ private Q_SLOTS:
     {
         SingleInstance first(m_dir.filePath(QStringLiteral("lock")));
         QVERIFY(first.acquire());
-        Run run(m_dir);
+        Harness run(m_dir);
         TerminationCatcher catcher;
         QVERIFY_THROWS_EXCEPTION(ProgramTerminated, run.startup.run({}));
         QCOMPARE(run.dialogs.shown().size(), 1);
@@ -176,7 +135,7 @@ private Q_SLOTS:
 
     void closingSavesThePlaceUnlessMinimised()
     {
-        Run run(m_dir);
+        Harness run(m_dir);
         run.startup.run({});
         run.startup.Timer1_Timer();
         MainWindow *window = run.startup.mainWindow();
@@ -199,7 +158,7 @@ private Q_SLOTS:
 
     void hideStatusBarTogglesAndAnyResizeUndoesIt()
     {
-        Run run(m_dir);
+        Harness run(m_dir);
         run.startup.run({});
         run.startup.Timer1_Timer();
         MainWindow *window = run.startup.mainWindow();
@@ -228,7 +187,7 @@ private Q_SLOTS:
 
     void layoutAndMenusAreAsDesigned()
     {
-        Run run(m_dir);
+        Harness run(m_dir);
         run.startup.run({});
         run.startup.Timer1_Timer();
         MainWindow *window = run.startup.mainWindow();

@@ -40,7 +40,7 @@ void StretchedImage::resizeEvent(QResizeEvent *event)
 void StretchedImage::mousePressEvent(QMouseEvent *event)
 {
     Q_EMIT mousePressed(event->button());
-    QWidget::mousePressEvent(event);
+    event->accept(); // a press on the picture is not a press on the window behind it
 }
 
 void StretchedImage::mouseReleaseEvent(QMouseEvent *event)

@@ -1,0 +1,32 @@
+#include "harness.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+Harness::Harness(const QTemporaryDir &dir, QSize screenPixels)
+    : fs(DriveMap({ { u'E', dir.filePath(QStringLiteral("disc")) } }))
+    , screen(screenPixels)
+    , media(std::make_shared<MediaLog>())
+    , platform{ fs, dialogs, settings, screen, desktop, recordingMediaControls(media) }
+    , session(dialogs)
+    , instance(dir.filePath(QStringLiteral("lock")))
+    , startup(platform, session, instance)
+{
+    session.roots.ProgramFolder = dir.filePath(QStringLiteral("program"));
+}
+
+void touchFile(const QString &file)
+{
+    QDir().mkpath(QFileInfo(file).path());
+    QFile(file).open(QIODevice::WriteOnly);
+}
+
+void writePhoto(const QString &file, QSize size)
+{
+    QDir().mkpath(QFileInfo(file).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 160));
+    image.save(file, "JPG");
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/session.h"
+#include "main/startup.h"
+#include "platform/base/mediafs.h"
+#include "platform/base/singleinstance.h"
+#include "platform/ui/platformbundle.h"
+#include "support/fakes.h"
+#include "support/recordingdialogs.h"
+#include "support/recordingmediacontrol.h"
+
+#include <QTemporaryDir>
+
+// One start of the program against a disc in E: ("<dir>/disc") and a program
+// folder ("<dir>/program"), with every service replaced by a double.
+struct Harness
+{
+    explicit Harness(const QTemporaryDir &dir, QSize screenPixels = QSize(800, 600));
+
+    MediaFs fs;
+    RecordingDialogs dialogs;
+    MemorySettingsStore settings;
+    FakeScreen screen;
+    FakeDesktop desktop;
+    std::shared_ptr<MediaLog> media;
+    Platform platform;
+    Session session;
+    SingleInstance instance;
+    Startup startup;
+};
+
+// Creates an empty file and its folders.
+void touchFile(const QString &file);
+// Writes a small JPEG photograph and its folders.
+void writePhoto(const QString &file, QSize size = QSize(64, 48));
