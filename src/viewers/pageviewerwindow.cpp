@@ -106,6 +106,7 @@ void PageViewerWindow::setSpinVisible(bool visible)
 void PageViewerWindow::placeFullScreen()
 {
     const QSize screen = m_screen.sizeInPixels();
+    create(); // the native window knows its frame, which the screen's size includes
     setOuterPlace(this, Twips{ 0, 0, pixelsToTwips(screen.width()), pixelsToTwips(screen.height()) });
     // A window not yet shown hears of its new size only when it is shown;
     // the opening needs the viewport's height now.
