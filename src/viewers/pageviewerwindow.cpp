@@ -56,6 +56,7 @@ PageViewerWindow::PageViewerWindow(MediaFs &fs, Screen &screen, Session &session
     picParent = new QWidget(this);
     picParent->setObjectName(QStringLiteral("picParent"));
     picParent->setToolTip(FullSizeTip);
+    picParent->setAutoFillBackground(true); // hides the fit view beneath it
     picChild = makeImage(picParent, QStringLiteral("picChild"), pixelPlace(0, 0, 0, 0));
     picChild->setToolTip(FullSizeTip);
     HScroll1 = makeScrollBar(this, Qt::Horizontal, QStringLiteral("HScroll1"));
