@@ -93,10 +93,11 @@ int main(int argc, char *argv[])
         if (harness.session.photoIndex.Count() != photoCount)
             qFatal("index holds %d of %d files", harness.session.photoIndex.Count(), photoCount);
     }
-    out << "index build (" << photoCount << " files), median of 5: " << median(indexTimes) << " ms\n";
+    out << "index build (" << photoCount << " files), median of 5: " << median(indexTimes) << " ms" << Qt::endl;
 
     // (b) steps through 2048 x 1536 photographs of one year.
     QTemporaryDir large;
+    QDir().mkpath(large.filePath(QStringLiteral("disc/birds")));
     const int groupSize = 10;
     for (int i = 1; i <= groupSize; ++i)
         writeLargePhoto(large.filePath(QStringLiteral("disc/birds/57%1.jpg").arg(i, 3, 10, QLatin1Char('0'))), i);

@@ -7,6 +7,7 @@
 #include "core/errortable.h"
 #include "core/session.h"
 #include "library/ssphotowindow.h"
+#include "viewers/pageviewer.h"
 #include "platform/ui/busypointer.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/platformbundle.h"
@@ -65,6 +66,9 @@ MainWindow::MainWindow(Platform &platform, Session &session, QWidget *parent)
 
     MMControl1 = platform.mediaControls();
     m_browser = new Browser(*this, platform, session);
+    m_pageViewer = std::make_unique<PageViewer>(platform, session, *this);
+    connect(cmdBrochure, &QPushButton::clicked, this, [this] { m_pageViewer->openBrochure(); });
+    connect(cmdAd, &QPushButton::clicked, this, [this] { m_pageViewer->ShowAdvertisement(); });
     m_session.errors.setHost(this);
 }
 

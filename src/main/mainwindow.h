@@ -12,6 +12,7 @@
 
 class Browser;
 class MainMenu;
+class PageViewer;
 class ScreenSaverPhotoWindow;
 class QAction;
 class QFrame;
@@ -95,6 +96,7 @@ private:
     Session &m_session;
     std::unique_ptr<MainMenu> m_menu;
     Browser *m_browser;
+    std::unique_ptr<PageViewer> m_pageViewer;
     QPointer<ScreenSaverPhotoWindow> m_ssPhoto;
     std::array<SSCommand *, 14> m_cmdYR{}; // designed indexes 1..13
     std::array<QListWidget *, 2> m_List1{};

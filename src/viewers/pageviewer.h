@@ -1,11 +1,11 @@
 #pragma once
 
 #include "pageviewerstate.h"
+#include "pageviewerwindow.h"
 
 #include <QPointer>
 
 class MainWindowHost;
-class PageViewerWindow;
 struct Platform;
 struct Session;
 

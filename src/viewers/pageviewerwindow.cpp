@@ -2,6 +2,7 @@
 
 #include "pageviewerstate.h"
 #include "platform/base/mediafs.h"
+#include "platform/base/pictureloader.h"
 #include "platform/base/screen.h"
 #include "platform/ui/busypointer.h"
 #include "platform/ui/controls.h"
@@ -10,16 +11,12 @@
 #include "platform/ui/stretchedimage.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
 
 namespace {
-// Scanned pages are a few megabytes decoded; anything claiming far more is
-// refused before it is allocated.
-constexpr int PageAllocationLimitMB = 128;
 constexpr int ScrollBarThickness = 17;
 // The fit view's width as the opening sets it, before the layout shapes it.
 constexpr int FirstFitViewWidth = 620;
@@ -275,12 +272,7 @@ bool PageViewerWindow::eventFilter(QObject *watched, QEvent *event)
 
 std::optional<QImage> PageViewerWindow::loadPage(const QString &mediaPath) const
 {
-    const std::optional<QString> file = m_fs.resolve(mediaPath);
-    if (!file)
-        return std::nullopt;
-    QImageReader::setAllocationLimit(PageAllocationLimitMB);
-    QImageReader reader(*file);
-    QImage page = reader.read();
+    QImage page = loadPicture(m_fs, mediaPath);
     if (page.isNull())
         return std::nullopt;
     return page;

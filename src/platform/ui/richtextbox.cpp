@@ -28,10 +28,8 @@ bool RichTextBox::loadFile(const MediaFs &fs, const QString &mediaPath)
         delete loaded;
         return false;
     }
-    QTextDocument *previous = document();
+    // The box owns its documents: the one shown before is deleted here.
     setDocument(loaded);
-    if (previous && previous->parent() == this)
-        previous->deleteLater();
     return true;
 }
 
