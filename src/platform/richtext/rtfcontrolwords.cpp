@@ -9,6 +9,7 @@ namespace {
 constexpr int MaxTabStops = 64;
 constexpr int MaxCells = 63;
 constexpr int MaxNesting = 16;
+constexpr std::size_t MaxFonts = 4096;
 
 // Destinations we read even when they are marked \* (optional).
 bool readsOptional(Kw kw)
@@ -317,6 +318,8 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         m_picture = Picture();
         break;
     case Kw::Field:
+        if (!m_fields.empty() && m_fields.back().depth == qsizetype(m_stack.size()))
+            m_fields.pop_back(); // a second \field in the same group starts over
         m_fields.push_back({ qsizetype(m_stack.size()), {}, {} });
         break;
     case Kw::FieldInst:
@@ -340,8 +343,8 @@ void Parser::tableDefinitionWord(const Keyword &keyword, const Token &token)
     switch (keyword.kw) {
     case Kw::Font:
         finishFont();
-        m_fontDefined = p;
-        m_fonts[p];
+        if (m_fonts.size() < MaxFonts || m_fonts.count(p))
+            m_fontDefined = p;
         break;
     case Kw::FontCharset:
         if (m_fontDefined >= 0)

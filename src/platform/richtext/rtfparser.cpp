@@ -15,6 +15,7 @@ constexpr qsizetype MaxDepth = 1000;
 constexpr qsizetype MaxInstruction = 4096;
 constexpr qsizetype MaxTitle = 1024;
 constexpr qsizetype MaxMarker = 32;
+constexpr qsizetype MaxColors = 4096;
 constexpr char16_t Replacement = 0xFFFD;
 
 void appendBounded(QString &to, QStringView text, qsizetype limit)
@@ -153,6 +154,7 @@ void Parser::run()
     flushRun();
     if (m_paragraphOpen)
         m_builder.endParagraph(blockFormat(state().para));
+    m_builder.finish();
     if (!m_title.isEmpty())
         m_doc.setMetaInformation(QTextDocument::DocumentTitle, m_title.trimmed());
 }
@@ -420,8 +422,20 @@ void Parser::insertPnMarker()
     }
 }
 
+// Beyond the paragraph budget, paragraph, cell and row ends only keep words apart.
+bool Parser::joinsParagraphs()
+{
+    if (m_builder.hasRoom())
+        return false;
+    if (m_paragraphOpen)
+        appendText(u" ");
+    return true;
+}
+
 void Parser::endParagraph()
 {
+    if (joinsParagraphs())
+        return;
     flushRun();
     if (!m_paragraphOpen) {
         if (state().chr.hidden) // a hidden paragraph mark hides an empty paragraph
@@ -437,6 +451,8 @@ void Parser::endCell(int level)
 {
     if (state().para.tableLevel() == 0) // a cell end outside any table parts paragraphs
         return endParagraph();
+    if (joinsParagraphs())
+        return;
     flushRun();
     if (!m_paragraphOpen)
         m_builder.startParagraph(level);
@@ -447,6 +463,8 @@ void Parser::endCell(int level)
 
 void Parser::endRow(int level)
 {
+    if (joinsParagraphs())
+        return;
     flushRun();
     if (m_paragraphOpen)
         m_builder.endParagraph(blockFormat(state().para));
@@ -459,7 +477,8 @@ void Parser::insertPicture()
 {
     beginContent();
     flushRun();
-    const QImage image = m_picture.image();
+    const QImage image = m_picture.image(m_pixelBudget);
+    m_pixelBudget -= qint64(image.width()) * image.height();
     m_builder.insertImage(image, m_picture.displaySize(image.size()));
     m_picture = {};
 }
@@ -486,7 +505,8 @@ void Parser::finishFont()
 
 void Parser::finishColor()
 {
-    m_colors.append(m_colorGiven ? m_color : QColor());
+    if (m_colors.size() < MaxColors)
+        m_colors.append(m_colorGiven ? m_color : QColor());
     m_color = QColor(0, 0, 0);
     m_colorGiven = false;
 }

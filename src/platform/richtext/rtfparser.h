@@ -57,6 +57,7 @@ private:
     void flushRun();
     void beginContent();
     void insertPnMarker();
+    bool joinsParagraphs();
     void endParagraph();
     void endCell(int level);
     void endRow(int level);
@@ -99,6 +100,7 @@ private:
     QList<int> m_rightEdges; // \cellx of the row being defined
     std::vector<Field> m_fields;
     Picture m_picture;
+    qint64 m_pixelBudget = 64 * 1024 * 1024; // decoded pixels of all pictures together
     QString m_title;
 };
 

@@ -13,6 +13,7 @@ namespace {
 // Word allows 63 cells in a row; more would only make column inserts slow.
 constexpr int MaxColumns = 63;
 constexpr int MaxNesting = 16;
+constexpr int RowBatch = 256;
 
 QTextTableFormat tableFormat()
 {
@@ -37,7 +38,7 @@ bool TableStack::enter(int level)
     }
     if (!m_levels.empty() && advance(m_levels.back()))
         fresh = true;
-    while (int(m_levels.size()) < level) {
+    while (int(m_levels.size()) < level && m_budget > 0) {
         open();
         fresh = true;
     }
@@ -73,15 +74,26 @@ void TableStack::endRow(int level, const QList<int> &rightEdges)
     current.table->setFormat(format);
 }
 
+void TableStack::closeAll()
+{
+    while (!m_levels.empty())
+        close();
+}
+
 void TableStack::open()
 {
+    --m_budget;
     QTextTable *table = m_cursor.insertTable(1, 1, tableFormat());
     m_levels.push_back({ table });
 }
 
 void TableStack::close()
 {
-    m_cursor = m_levels.back().table->lastCursorPosition();
+    const Level &level = m_levels.back();
+    const int spare = level.table->rows() - level.row - 1;
+    if (spare > 0)
+        level.table->removeRows(level.row + 1, spare);
+    m_cursor = level.table->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_levels.pop_back();
 }
@@ -89,8 +101,13 @@ void TableStack::close()
 bool TableStack::advance(Level &level)
 {
     QTextTable *table = level.table;
-    if (level.rowEnded) {
-        table->appendRows(1);
+    if (m_budget <= 0) {
+        return false;
+    } else if (level.rowEnded) {
+        // Qt re-indexes the whole table after each insert, so rows come in
+        // batches and close() removes the ones left over.
+        if (level.row + 1 >= table->rows())
+            table->appendRows(std::min(table->rows(), RowBatch));
         ++level.row;
         level.column = 0;
     } else if (level.cellEnded && level.column + 1 < MaxColumns) {
@@ -100,6 +117,7 @@ bool TableStack::advance(Level &level)
     } else {
         return false;
     }
+    --m_budget;
     level.rowEnded = false;
     level.cellEnded = false;
     m_cursor = table->cellAt(level.row, level.column).firstCursorPosition();

@@ -15,7 +15,9 @@ namespace Rtf {
 class TableStack
 {
 public:
-    explicit TableStack(QTextCursor &cursor) : m_cursor(cursor) { }
+    // Each cell and row taken uses one unit of budget; with none left, content
+    // stays in the cell it is in.
+    TableStack(QTextCursor &cursor, int &budget) : m_cursor(cursor), m_budget(budget) { }
 
     // Moves the cursor to where content of a paragraph at this nesting level
     // belongs, opening or closing tables. True when the cursor is now at the
@@ -26,6 +28,8 @@ public:
     // Ends the current row of the table at this level; rightEdges are the cell
     // boundaries of the row in twips.
     void endRow(int level, const QList<int> &rightEdges);
+    // Closes every table, leaving the cursor after the outermost.
+    void closeAll();
 
 private:
     struct Level
@@ -42,6 +46,7 @@ private:
     bool advance(Level &level);
 
     QTextCursor &m_cursor;
+    int &m_budget;
     std::vector<Level> m_levels;
 };
 
