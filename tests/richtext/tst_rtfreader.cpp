@@ -55,15 +55,28 @@ QString cellText(QTextTable *table, int row, int column)
     return cursor.selectedText();
 }
 
-QByteArray pngHex(int width, int height)
+QByteArray imageHex(int width, int height, const char *format = "PNG",
+                    QImage::Format pixels = QImage::Format_RGB32)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, pixels);
     image.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png.toHex();
+    image.save(&buffer, format);
+    return bytes.toHex();
+}
+
+QList<QTextImageFormat> imagesIn(const QTextDocument &doc)
+{
+    QList<QTextImageFormat> images;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat())
+                images.append(it.fragment().charFormat().toImageFormat());
+        }
+    }
+    return images;
 }
 
 } // namespace
@@ -159,6 +172,8 @@ void TestRtfReader::plainText_data()
                                    << u"Y"_s;
     QTest::newRow("old pn numbering") << QByteArray(R"({\rtf1{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}a\par{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}b\par\pard c})")
                                       << u"III)\ta\nIV)\tb\nc"_s;
+    QTest::newRow("marker before table paragraph") << QByteArray(R"({\rtf1 intro\par{\listtext\pard\plain\bullet\tab}\pard\intbl item\cell\row\pard end})")
+                                                   << u"intro\n•\titem\nend"_s;
     QTest::newRow("page and sect") << QByteArray(R"({\rtf1 a\page b\sect c})") << u"a\nb\nc"_s;
     QTest::newRow("rtf without version") << QByteArray(R"({\rtf a})") << u"a"_s;
     QTest::newRow("text after root") << QByteArray(R"({\rtf1 a}b})") << u"a"_s;
@@ -334,18 +349,14 @@ void TestRtfReader::nestedTables()
 void TestRtfReader::pictures()
 {
     QTextDocument doc;
-    const QByteArray png = pngHex(4, 2);
+    const QByteArray png = imageHex(4, 2);
     const QByteArray rtf = "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip\\picw4\\pich2\\picwgoal1500\\pichgoal750\\picscalex50 "
         + png.left(40) + "\r\n" + png.mid(40) + "}}{\\nonshppict{\\pict\\wmetafile8 0100}}"
         + "{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720 0100090000}"
         + "{\\pict\\emfblip\\picw5080\\pich1270 01000}b}";
     QVERIFY(readRtf(rtf, doc).ok);
 
-    QList<QTextImageFormat> images;
-    for (QTextBlock::iterator it = doc.begin().begin(); !it.atEnd(); ++it) {
-        if (it.fragment().charFormat().isImageFormat())
-            images.append(it.fragment().charFormat().toImageFormat());
-    }
+    QList<QTextImageFormat> images = imagesIn(doc);
     QCOMPARE(images.size(), 3);
     const QImage decoded = doc.resource(QTextDocument::ImageResource, QUrl(images.at(0).name())).value<QImage>();
     QCOMPARE(decoded.size(), QSize(4, 2));
@@ -361,6 +372,17 @@ void TestRtfReader::pictures()
     QVERIFY(!doc.resource(QTextDocument::ImageResource, QUrl(images.at(1).name())).value<QImage>().isNull());
     QVERIFY(doc.toPlainText().startsWith(u'a'));
     QVERIFY(doc.toPlainText().endsWith(u'b'));
+
+    // JPEG, and a bitmap claiming more pixels than any document may decode.
+    QVERIFY(readRtf("{\\rtf1{\\pict\\jpegblip " + imageHex(3, 5, "JPEG") + "}{\\pict\\pngblip "
+                        + imageHex(9000, 8000, "PNG", QImage::Format_Mono) + "}}",
+                    doc)
+                .ok);
+    images = imagesIn(doc);
+    QCOMPARE(images.size(), 2);
+    QCOMPARE(doc.resource(QTextDocument::ImageResource, QUrl(images.at(0).name())).value<QImage>().size(),
+             QSize(3, 5));
+    QCOMPARE(images.at(1).width(), 32.0); // no size given, no bitmap decoded: a small box
 }
 
 void TestRtfReader::hostileInputEndsQuickly_data()
@@ -394,6 +416,8 @@ void TestRtfReader::hostileInputEndsQuickly_data()
     for (int i = 0; i < 3000; ++i)
         rows += "\\intbl a\\cell b\\cell c\\cell\\row";
     QTest::newRow("thousands of rows") << rows + "}" << QString();
+    QTest::newRow("too many paragraphs") << "{\\rtf1 " + QByteArray("a\\par ").repeated(150000) + "}"
+                                         << QString(u"a\n"_s.repeated(100000) + u'a' + u" a"_s.repeated(49999) + u' ');
     QTest::newRow("nesting levels") << QByteArray("{\\rtf1\\intbl\\itap999999999 a\\nestcell\\nestrow\\itap0 b}")
                                     << QString();
 

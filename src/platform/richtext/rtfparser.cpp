@@ -356,8 +356,18 @@ void Parser::appendText(QStringView text)
     if (s.upr != 0)
         return;
     switch (s.dest) {
-    case Dest::Text:
     case Dest::ListText:
+        // Word writes a marker before the \pard of its paragraph, which may
+        // put the paragraph in a table: the marker waits for the paragraph.
+        if (!m_paragraphOpen) {
+            if (!s.chr.hidden) {
+                appendBounded(m_marker, text, MaxMarker);
+                m_markerState = s.chr;
+            }
+            return;
+        }
+        Q_FALLTHROUGH();
+    case Dest::Text:
         if (s.chr.hidden || text.isEmpty())
             return;
         beginContent();
@@ -404,8 +414,12 @@ void Parser::beginContent()
         return;
     m_builder.startParagraph(state().para.tableLevel());
     m_paragraphOpen = true;
-    if (!m_markerSeen && state().dest == Dest::Text)
+    if (!m_marker.isEmpty()) {
+        m_runState = m_markerState;
+        m_run = std::exchange(m_marker, QString());
+    } else if (!m_markerSeen) {
         insertPnMarker();
+    }
 }
 
 // An old-style list paragraph without \pntext shows the marker its \pn describes.
@@ -445,6 +459,7 @@ void Parser::endParagraph()
     m_builder.endParagraph(blockFormat(state().para));
     m_paragraphOpen = false;
     m_markerSeen = false;
+    m_marker.clear();
 }
 
 void Parser::endCell(int level)
@@ -459,6 +474,7 @@ void Parser::endCell(int level)
     m_builder.endCell(blockFormat(state().para));
     m_paragraphOpen = false;
     m_markerSeen = false;
+    m_marker.clear();
 }
 
 void Parser::endRow(int level)
@@ -471,6 +487,7 @@ void Parser::endRow(int level)
     m_builder.endRow(level, m_rightEdges);
     m_paragraphOpen = false;
     m_markerSeen = false;
+    m_marker.clear();
 }
 
 void Parser::insertPicture()

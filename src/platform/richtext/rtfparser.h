@@ -95,6 +95,8 @@ private:
 
     bool m_paragraphOpen = false;
     bool m_markerSeen = false; // the paragraph has \pntext or \listtext
+    QString m_marker; // its text, until the paragraph starts
+    CharState m_markerState;
     bool m_lastNumbered = false;
     int m_pnCounter = 0;
     QList<int> m_rightEdges; // \cellx of the row being defined
