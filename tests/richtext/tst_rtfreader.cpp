@@ -1,4 +1,6 @@
+#include "platform/richtext/rtfcodepages.h"
 #include "platform/richtext/rtfreader.h"
+#include "platform/richtext/rtftokenizer.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -79,6 +81,40 @@ QList<QTextImageFormat> imagesIn(const QTextDocument &doc)
     return images;
 }
 
+// The tokens of rtf written out: { } \word \wordN \'hh [text], and \c for a symbol.
+QString tokens(const QByteArray &rtf, int codePage)
+{
+    Rtf::Tokenizer tokenizer(rtf);
+    tokenizer.setLeadBytes(Rtf::CodePages::leadBytes(codePage));
+    QStringList out;
+    for (Rtf::Token token = tokenizer.next(); token.type != Rtf::Token::End; token = tokenizer.next()) {
+        const QString text = QString::fromLatin1(token.text.data(), qsizetype(token.text.size()));
+        switch (token.type) {
+        case Rtf::Token::GroupStart:
+            out += u"{"_s;
+            break;
+        case Rtf::Token::GroupEnd:
+            out += u"}"_s;
+            break;
+        case Rtf::Token::Word:
+            out += u'\\' + text + (token.hasParam ? QString::number(token.param) : QString());
+            break;
+        case Rtf::Token::Symbol:
+            out += u'\\' + (token.symbol ? QString(QLatin1Char(token.symbol)) : u"?"_s);
+            break;
+        case Rtf::Token::HexByte:
+            out += u"'"_s + QString::number(token.byte, 16);
+            break;
+        case Rtf::Token::Text:
+            out += u'[' + text + u']';
+            break;
+        case Rtf::Token::End:
+            break;
+        }
+    }
+    return out.join(u' ');
+}
+
 } // namespace
 
 class TestRtfReader : public QObject
@@ -86,6 +122,8 @@ class TestRtfReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void tokenizer_data();
+    void tokenizer();
     void plainText_data();
     void plainText();
     void rejectsWhatIsNotRtf();
@@ -98,6 +136,35 @@ private Q_SLOTS:
     void hostileInputEndsQuickly_data();
     void hostileInputEndsQuickly();
 };
+
+void TestRtfReader::tokenizer_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<int>("codePage");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("words") << QByteArray("{\\rtf1\\ansi\\deff-3 x}") << 1252 << u"{ \\rtf1 \\ansi \\deff-3 [x] }"_s;
+    QTest::newRow("one space eaten") << QByteArray("\\b  two") << 1252 << u"\\b [ two]"_s;
+    QTest::newRow("minus, no digit") << QByteArray("\\foo-x") << 1252 << u"\\foo [-x]"_s;
+    QTest::newRow("long word cut") << "\\" + QByteArray(40, 'a') + "1 b" << 1252
+                                   << u"\\"_s + QString(32, u'a') + u"1 [b]"_s;
+    QTest::newRow("huge number") << QByteArray("\\fs99999999999 x") << 1252 << u"\\fs1000000000 [x]"_s;
+    QTest::newRow("hex") << QByteArray("\\'e9\\'4") << 1252 << u"'e9 \\?"_s;
+    QTest::newRow("escaped braces") << QByteArray("\\{\\}\\\\") << 1252 << u"[{] [}] [\\]"_s;
+    QTest::newRow("symbols") << QByteArray("\\~\\*\\\n") << 1252 << u"\\~ \\* \\\n"_s;
+    QTest::newRow("bare line ends") << QByteArray("a\r\nb") << 1252 << u"[a] [b]"_s;
+    QTest::newRow("backslash at end") << QByteArray("a\\") << 1252 << u"[a]"_s;
+    QTest::newRow("Shift-JIS trail") << QByteArray("\x95\\x\x95") << 932 << u"[\u0095\\x\u0095]"_s;
+    QTest::newRow("single byte") << QByteArray("\x95\\x") << 1252 << u"[\u0095] \\x"_s;
+}
+
+void TestRtfReader::tokenizer()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(int, codePage);
+    QFETCH(QString, expected);
+    QCOMPARE(tokens(rtf, codePage), expected);
+}
 
 void TestRtfReader::plainText_data()
 {
@@ -136,6 +203,8 @@ void TestRtfReader::plainText_data()
     QTest::newRow("936") << QByteArray(R"({\rtf1\ansi\ansicpg936 \'d6\'d0\'ce\'c4})") << u"中文"_s;
     QTest::newRow("949") << QByteArray(R"({\rtf1\ansi\ansicpg949 \'c7\'d1\'b1\'b9})") << u"한국"_s;
     QTest::newRow("950") << QByteArray(R"({\rtf1\ansi\ansicpg950 \'a4\'a4\'a4\'e5})") << u"中文"_s;
+    QTest::newRow("wingdings bullet") << QByteArray(R"({\rtf1{\fonttbl{\f2\fcharset2 Wingdings;}}{\f2\'a7\'fc}})")
+                                      << u"▪✔"_s;
     QTest::newRow("symbol font") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f1\fcharset2 Symbol;}}{\f1 a\'b7})")
                                  << u"α•"_s;
 
@@ -172,6 +241,8 @@ void TestRtfReader::plainText_data()
                                    << u"Y"_s;
     QTest::newRow("old pn numbering") << QByteArray(R"({\rtf1{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}a\par{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}b\par\pard c})")
                                       << u"III)\ta\nIV)\tb\nc"_s;
+    QTest::newRow("old pn letters, bullet") << QByteArray(R"({\rtf1{\*\pn\pnlvlbody\pnlcltr{\pntxtb (}{\pntxta )}}a\par{\*\pn\pnlvlcont}b\par{\*\pn\pnlvlbody\pnlcltr}c\par\pard{\*\pn\pnlvlblt}d})")
+                                            << u"(a)\ta\nb\nb\tc\n•\td"_s;
     QTest::newRow("marker before table paragraph") << QByteArray(R"({\rtf1 intro\par{\listtext\pard\plain\bullet\tab}\pard\intbl item\cell\row\pard end})")
                                                    << u"intro\n•\titem\nend"_s;
     QTest::newRow("page and sect") << QByteArray(R"({\rtf1 a\page b\sect c})") << u"a\nb\nc"_s;
@@ -241,10 +312,10 @@ void TestRtfReader::paragraphFormats()
     QTextDocument doc;
     QVERIFY(readRtf(R"({\rtf1\pard\qc centred\par\pard\qr\li1440\ri720\fi-360\sb300\sa150 right\par)"
                     R"(\pard\qj\sl-480 exact\par\pard\sl360\slmult1 half\par\pard\tx720\tqr\tx2880\tqdec\tx4320 tabs\par)"
-                    R"(\pard plain})",
+                    R"(\pard plain\page {\up6 raised}})",
                     doc)
                 .ok);
-    QCOMPARE(doc.blockCount(), 6);
+    QCOMPARE(doc.blockCount(), 7);
     const QTextBlockFormat centred = doc.findBlockByNumber(0).blockFormat();
     const QTextBlockFormat right = doc.findBlockByNumber(1).blockFormat();
     const QTextBlockFormat exact = doc.findBlockByNumber(2).blockFormat();
@@ -272,6 +343,9 @@ void TestRtfReader::paragraphFormats()
     QCOMPARE(plain.alignment(), Qt::AlignLeft);
     QCOMPARE(plain.leftMargin(), 0.0);
     QVERIFY(plain.tabPositions().isEmpty());
+    QCOMPARE(plain.pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+    QCOMPARE(doc.findBlockByNumber(6).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    QCOMPARE(formatOf(doc, u"raised"_s).baselineOffset(), 25.0); // 3 pt of 12 pt
 }
 
 void TestRtfReader::hyperlinkAndTitle()
