@@ -390,6 +390,22 @@ void TestRtfReader::tables()
     QCOMPARE(cellText(found.at(0), 2, 1), u"g"_s);
     QCOMPARE(doc.toPlainText(), u"before\na\nb\n\nc\nd\ne\nf\ng\n\n"_s);
 
+    // Merged cells: across in the first row, down the first column.
+    QVERIFY(readRtf(R"({\rtf1\trowd\clmgf\cellx1000\clmrg\cellx2000\cellx3000\intbl A\cell\cell B\cell\row)"
+                    R"(\trowd\clvmgf\cellx1000\cellx2000\cellx3000\intbl C\cell D\cell E\cell\row)"
+                    R"(\trowd\clvmrg\cellx1000\cellx2000\cellx3000\intbl\cell F\cell G\cell\row)"
+                    R"(\trowd\clvmrg\cellx1000\cellx2000\cellx3000\intbl\cell H\cell I\cell\row})",
+                    doc)
+                .ok);
+    found = tablesIn(doc.rootFrame());
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.at(0)->rows(), 4);
+    QCOMPARE(found.at(0)->cellAt(0, 0).columnSpan(), 2);
+    QCOMPARE(found.at(0)->cellAt(0, 2).columnSpan(), 1);
+    QCOMPARE(found.at(0)->cellAt(1, 0).rowSpan(), 3);
+    QCOMPARE(found.at(0)->cellAt(1, 1).rowSpan(), 1);
+    QCOMPARE(doc.toPlainText(), u"\nA\nB\nC\nD\nE\nF\nG\nH\nI\n"_s);
+
     // Cell and row ends outside any table.
     QVERIFY(readRtf(R"({\rtf1 x\cell y\row\pard after})", doc).ok);
     QVERIFY(tablesIn(doc.rootFrame()).isEmpty());

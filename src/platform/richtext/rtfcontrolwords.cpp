@@ -286,11 +286,16 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         break;
 
     case Kw::RowDefaults:
-        m_rightEdges.clear();
+        m_rowCells.clear();
+        m_cellMerge = 0;
+        break;
+    case Kw::CellMerge:
+        m_cellMerge |= keyword.value;
         break;
     case Kw::CellRight:
-        if (m_rightEdges.size() < MaxCells)
-            m_rightEdges.append(p);
+        if (m_rowCells.size() < MaxCells)
+            m_rowCells.append({ p, m_cellMerge });
+        m_cellMerge = 0;
         break;
     case Kw::Cell:
         endCell(1);

@@ -87,9 +87,9 @@ void DocumentBuilder::endCell(const QTextBlockFormat &format)
     m_pendingBlock = true; // only kept when the row has no room for another cell
 }
 
-void DocumentBuilder::endRow(int level, const QList<int> &rightEdges)
+void DocumentBuilder::endRow(int level, const QList<CellDefinition> &cells)
 {
-    m_tables.endRow(level, rightEdges);
+    m_tables.endRow(level, cells);
 }
 
 } // namespace Rtf

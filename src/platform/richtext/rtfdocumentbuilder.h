@@ -28,7 +28,7 @@ public:
     void endParagraph(const QTextBlockFormat &format);
     void pageBreak() { m_pageBreakBefore = true; }
     void endCell(const QTextBlockFormat &format);
-    void endRow(int level, const QList<int> &rightEdges);
+    void endRow(int level, const QList<CellDefinition> &cells);
     void finish() { m_tables.closeAll(); }
     // False once the document has as many paragraphs and cells as we allow.
     bool hasRoom() const { return m_blockBudget > 0; }

@@ -484,7 +484,7 @@ void Parser::endRow(int level)
     flushRun();
     if (m_paragraphOpen)
         m_builder.endParagraph(blockFormat(state().para));
-    m_builder.endRow(level, m_rightEdges);
+    m_builder.endRow(level, m_rowCells);
     m_paragraphOpen = false;
     m_markerSeen = false;
     m_marker.clear();

@@ -99,7 +99,8 @@ private:
     CharState m_markerState;
     bool m_lastNumbered = false;
     int m_pnCounter = 0;
-    QList<int> m_rightEdges; // \cellx of the row being defined
+    QList<CellDefinition> m_rowCells; // of the row being defined
+    int m_cellMerge = 0; // for its next \cellx
     std::vector<Field> m_fields;
     Picture m_picture;
     qint64 m_pixelBudget = 64 * 1024 * 1024; // decoded pixels of all pictures together

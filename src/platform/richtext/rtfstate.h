@@ -94,6 +94,14 @@ struct GroupState
     int upr = 0;
 };
 
+// One cell of a table row definition (\cellx and the merge words before it).
+struct CellDefinition
+{
+    enum Merge { MergeFirst = 1, MergeNext = 2, MergeDownFirst = 4, MergeDownNext = 8 };
+    int rightEdge = 0; // twips
+    int merge = 0;
+};
+
 struct Font
 {
     QString name;

@@ -51,7 +51,7 @@ void TableStack::endCell()
         m_levels.back().cellEnded = true;
 }
 
-void TableStack::endRow(int level, const QList<int> &rightEdges)
+void TableStack::endRow(int level, const QList<CellDefinition> &cells)
 {
     if (level < 1 || level > int(m_levels.size()))
         return;
@@ -60,18 +60,50 @@ void TableStack::endRow(int level, const QList<int> &rightEdges)
     Level &current = m_levels.back();
     current.rowEnded = true;
     current.cellEnded = false;
+    if (cells.size() == current.table->columns())
+        setWidths(current.table, cells);
+    merge(current, cells);
+}
 
-    if (rightEdges.size() != current.table->columns())
-        return;
+void TableStack::setWidths(QTextTable *table, const QList<CellDefinition> &cells)
+{
     QList<QTextLength> widths;
     int previous = 0;
-    for (const int edge : rightEdges) {
-        widths.append(QTextLength(QTextLength::FixedLength, std::max<qreal>(pixels(edge - previous), 1)));
-        previous = edge;
+    for (const CellDefinition &cell : cells) {
+        widths.append(QTextLength(QTextLength::FixedLength, std::max<qreal>(pixels(cell.rightEdge - previous), 1)));
+        previous = cell.rightEdge;
     }
-    QTextTableFormat format = current.table->format();
+    QTextTableFormat format = table->format();
     format.setColumnWidthConstraints(widths);
-    current.table->setFormat(format);
+    table->setFormat(format);
+}
+
+// Merged cells still end with \cell each in RTF; here they become one cell.
+void TableStack::merge(Level &level, const QList<CellDefinition> &cells)
+{
+    const int columns = std::min<int>(cells.size(), level.table->columns());
+    level.mergeDownFrom.resize(columns, -1);
+    for (int column = 0; column < columns; ++column) {
+        const int merge = cells.at(column).merge;
+        int &from = level.mergeDownFrom[column];
+        if (merge & CellDefinition::MergeDownFirst) {
+            from = level.row;
+        } else if ((merge & CellDefinition::MergeDownNext) && from >= 0) {
+            level.table->mergeCells(from, column, level.row - from + 1, 1);
+        } else {
+            from = -1;
+        }
+    }
+    for (int column = 0; column < columns;) {
+        int span = 1;
+        if (cells.at(column).merge & CellDefinition::MergeFirst) {
+            while (column + span < columns && (cells.at(column + span).merge & CellDefinition::MergeNext))
+                ++span;
+        }
+        if (span > 1)
+            level.table->mergeCells(level.row, column, 1, span);
+        column += span;
+    }
 }
 
 void TableStack::closeAll()
@@ -83,8 +115,9 @@ void TableStack::closeAll()
 void TableStack::open()
 {
     --m_budget;
-    QTextTable *table = m_cursor.insertTable(1, 1, tableFormat());
-    m_levels.push_back({ table });
+    Level level;
+    level.table = m_cursor.insertTable(1, 1, tableFormat());
+    m_levels.push_back(level);
 }
 
 void TableStack::close()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rtfstate.h"
+
 #include <QList>
 #include <QTextCursor>
 
@@ -25,9 +27,8 @@ public:
     bool enter(int level);
     // Ends the current cell of the innermost table (after enter(level)).
     void endCell();
-    // Ends the current row of the table at this level; rightEdges are the cell
-    // boundaries of the row in twips.
-    void endRow(int level, const QList<int> &rightEdges);
+    // Ends the current row of the table at this level, which cells describes.
+    void endRow(int level, const QList<CellDefinition> &cells);
     // Closes every table, leaving the cursor after the outermost.
     void closeAll();
 
@@ -39,7 +40,11 @@ private:
         int column = 0;
         bool cellEnded = false;
         bool rowEnded = false;
+        QList<int> mergeDownFrom; // per column: the first row of a vertical merge, or -1
     };
+
+    static void setWidths(QTextTable *table, const QList<CellDefinition> &cells);
+    static void merge(Level &level, const QList<CellDefinition> &cells);
 
     void open();
     void close();
