@@ -1,7 +1,3 @@
-#include "platform/richtext/rtfcodepages.h"
-#include "platform/richtext/rtfreader.h"
-#include "platform/richtext/rtftokenizer.h"
-
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,6 +9,10 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QtTest>
+
+#include "platform/richtext/rtfcodepages.h"
+#include "platform/richtext/rtfreader.h"
+#include "platform/richtext/rtftokenizer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -268,7 +268,7 @@ void TestRtfReader::rejectsWhatIsNotRtf()
     QVERIFY(doc.isEmpty());
     QVERIFY(!readRtf({}, doc).ok);
 
-    QByteArray huge(65 * 1024 * 1024, 'a');
+    QByteArray huge(RtfSizeLimit + 1, 'a');
     huge.replace(0, 6, "{\\rtf1");
     QVERIFY(!readRtf(huge, doc).ok);
 }

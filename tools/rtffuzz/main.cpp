@@ -1,12 +1,12 @@
 // Feeds arbitrary bytes to the RTF reader. Inputs get the RTF signature in
 // front when they lack it, so that every one reaches the parser.
 
-#include "platform/richtext/rtfreader.h"
+#include <cstddef>
+#include <cstdint>
 
 #include <QTextDocument>
 
-#include <cstddef>
-#include <cstdint>
+#include "platform/richtext/rtfreader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

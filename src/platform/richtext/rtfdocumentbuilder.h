@@ -1,8 +1,8 @@
 #pragma once
 
-#include "rtftables.h"
-
 #include <QTextCursor>
+
+#include "rtftables.h"
 
 class QImage;
 class QTextDocument;

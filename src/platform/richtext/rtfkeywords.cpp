@@ -1,11 +1,11 @@
 #include "rtfkeywords.h"
 
-#include "rtfstate.h"
+#include <unordered_map>
 
 #include <QTextCharFormat>
 #include <QTextOption>
 
-#include <unordered_map>
+#include "rtfstate.h"
 
 namespace Rtf {
 

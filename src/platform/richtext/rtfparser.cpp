@@ -1,8 +1,8 @@
 #include "rtfparser.h"
 
-#include <QTextDocument>
-
 #include <algorithm>
+
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 

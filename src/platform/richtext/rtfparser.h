@@ -1,13 +1,13 @@
 #pragma once
 
+#include <vector>
+
 #include "rtfcodepages.h"
 #include "rtfdocumentbuilder.h"
 #include "rtfkeywords.h"
 #include "rtfpicture.h"
 #include "rtfstate.h"
 #include "rtftokenizer.h"
-
-#include <vector>
 
 class QTextDocument;
 

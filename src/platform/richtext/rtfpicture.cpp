@@ -1,11 +1,11 @@
 #include "rtfpicture.h"
 
+#include <algorithm>
+#include <array>
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
-
-#include <algorithm>
-#include <array>
 
 namespace Rtf {
 

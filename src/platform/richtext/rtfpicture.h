@@ -1,11 +1,11 @@
 #pragma once
 
-#include "rtfstate.h"
+#include <string_view>
 
 #include <QByteArray>
 #include <QImage>
 
-#include <string_view>
+#include "rtfstate.h"
 
 namespace Rtf {
 

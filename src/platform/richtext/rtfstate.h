@@ -1,13 +1,13 @@
 #pragma once
 
+#include <map>
+
 #include <QColor>
 #include <QList>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextOption>
-
-#include <map>
 
 namespace Rtf {
 

@@ -1,10 +1,9 @@
 #include "rtftables.h"
 
-#include "rtfstate.h"
+#include <algorithm>
 
 #include <QTextTable>
 
-#include <algorithm>
 
 namespace Rtf {
 

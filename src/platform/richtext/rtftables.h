@@ -1,11 +1,11 @@
 #pragma once
 
-#include "rtfstate.h"
+#include <vector>
 
 #include <QList>
 #include <QTextCursor>
 
-#include <vector>
+#include "rtfstate.h"
 
 class QTextTable;
 
