@@ -362,6 +362,7 @@ void TestRtfReader::hyperlinkAndTitle()
 
     QVERIFY(readRtf(R"({\rtf1{\field{\*\fldinst HYPERLINK \\l "intro"}{\fldrslt here}}})", doc).ok);
     QCOMPARE(formatOf(doc, u"here"_s).anchorHref(), u"#intro"_s);
+    QVERIFY(doc.metaInformation(QTextDocument::DocumentTitle).isEmpty()); // not the last document's
 }
 
 void TestRtfReader::tables()
