@@ -245,6 +245,8 @@ void TestRtfReader::plainText_data()
                                             << u"(a)\ta\nb\nb\tc\n•\td"_s;
     QTest::newRow("marker before table paragraph") << QByteArray(R"({\rtf1 intro\par{\listtext\pard\plain\bullet\tab}\pard\intbl item\cell\row\pard end})")
                                                    << u"intro\n•\titem\nend"_s;
+    QTest::newRow("marker of an empty cell") << QByteArray(R"({\rtf1{\listtext\bullet\tab}\pard\intbl\cell\row})")
+                                             << u"\n•\t\n"_s;
     QTest::newRow("page and sect") << QByteArray(R"({\rtf1 a\page b\sect c})") << u"a\nb\nc"_s;
     QTest::newRow("rtf without version") << QByteArray(R"({\rtf a})") << u"a"_s;
     QTest::newRow("text after root") << QByteArray(R"({\rtf1 a}b})") << u"a"_s;

@@ -298,10 +298,8 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         m_cellMerge = 0;
         break;
     case Kw::Cell:
-        endCell(1);
-        break;
     case Kw::NestCell:
-        endCell(std::max(2, para.tableLevel()));
+        endCell();
         break;
     case Kw::Row:
         endRow(1);

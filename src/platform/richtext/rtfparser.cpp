@@ -462,7 +462,9 @@ void Parser::endParagraph()
     m_marker.clear();
 }
 
-void Parser::endCell(int level)
+// The cell ended belongs to the paragraph's table level (\itap), whether the
+// word was \cell or \nestcell.
+void Parser::endCell()
 {
     if (state().para.tableLevel() == 0) // a cell end outside any table parts paragraphs
         return endParagraph();
@@ -470,7 +472,7 @@ void Parser::endCell(int level)
         return;
     flushRun();
     if (!m_paragraphOpen)
-        m_builder.startParagraph(level);
+        beginContent();
     m_builder.endCell(blockFormat(state().para));
     m_paragraphOpen = false;
     m_markerSeen = false;

@@ -59,7 +59,7 @@ private:
     void insertPnMarker();
     bool joinsParagraphs();
     void endParagraph();
-    void endCell(int level);
+    void endCell();
     void endRow(int level);
     void insertPicture();
     void finishFont();
