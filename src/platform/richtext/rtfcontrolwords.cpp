@@ -1,6 +1,7 @@
 #include "rtfparser.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Rtf {
 
