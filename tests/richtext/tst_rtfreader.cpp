@@ -1,5 +1,3 @@
-#include "platform/richtext/rtfreader.h"
-
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,6 +9,10 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QtTest>
+
+#include "platform/richtext/rtfcodepages.h"
+#include "platform/richtext/rtfreader.h"
+#include "platform/richtext/rtftokenizer.h"
 
 using namespace Qt::StringLiterals;
 
@@ -55,15 +57,62 @@ QString cellText(QTextTable *table, int row, int column)
     return cursor.selectedText();
 }
 
-QByteArray pngHex(int width, int height)
+QByteArray imageHex(int width, int height, const char *format = "PNG",
+                    QImage::Format pixels = QImage::Format_RGB32)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width, height, pixels);
     image.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png.toHex();
+    image.save(&buffer, format);
+    return bytes.toHex();
+}
+
+QList<QTextImageFormat> imagesIn(const QTextDocument &doc)
+{
+    QList<QTextImageFormat> images;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat())
+                images.append(it.fragment().charFormat().toImageFormat());
+        }
+    }
+    return images;
+}
+
+// The tokens of rtf written out: { } \word \wordN \'hh [text], and \c for a symbol.
+QString tokens(const QByteArray &rtf, int codePage)
+{
+    Rtf::Tokenizer tokenizer(rtf);
+    tokenizer.setLeadBytes(Rtf::CodePages::leadBytes(codePage));
+    QStringList out;
+    for (Rtf::Token token = tokenizer.next(); token.type != Rtf::Token::End; token = tokenizer.next()) {
+        const QString text = QString::fromLatin1(token.text.data(), qsizetype(token.text.size()));
+        switch (token.type) {
+        case Rtf::Token::GroupStart:
+            out += u"{"_s;
+            break;
+        case Rtf::Token::GroupEnd:
+            out += u"}"_s;
+            break;
+        case Rtf::Token::Word:
+            out += u'\\' + text + (token.hasParam ? QString::number(token.param) : QString());
+            break;
+        case Rtf::Token::Symbol:
+            out += u'\\' + (token.symbol ? QString(QLatin1Char(token.symbol)) : u"?"_s);
+            break;
+        case Rtf::Token::HexByte:
+            out += u"'"_s + QString::number(token.byte, 16);
+            break;
+        case Rtf::Token::Text:
+            out += u'[' + text + u']';
+            break;
+        case Rtf::Token::End:
+            break;
+        }
+    }
+    return out.join(u' ');
 }
 
 } // namespace
@@ -73,6 +122,8 @@ class TestRtfReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void tokenizer_data();
+    void tokenizer();
     void plainText_data();
     void plainText();
     void rejectsWhatIsNotRtf();
@@ -85,6 +136,35 @@ private Q_SLOTS:
     void hostileInputEndsQuickly_data();
     void hostileInputEndsQuickly();
 };
+
+void TestRtfReader::tokenizer_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<int>("codePage");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("words") << QByteArray("{\\rtf1\\ansi\\deff-3 x}") << 1252 << u"{ \\rtf1 \\ansi \\deff-3 [x] }"_s;
+    QTest::newRow("one space eaten") << QByteArray("\\b  two") << 1252 << u"\\b [ two]"_s;
+    QTest::newRow("minus, no digit") << QByteArray("\\foo-x") << 1252 << u"\\foo [-x]"_s;
+    QTest::newRow("long word cut") << "\\" + QByteArray(40, 'a') + "1 b" << 1252
+                                   << u"\\"_s + QString(32, u'a') + u"1 [b]"_s;
+    QTest::newRow("huge number") << QByteArray("\\fs99999999999 x") << 1252 << u"\\fs1000000000 [x]"_s;
+    QTest::newRow("hex") << QByteArray("\\'e9\\'4") << 1252 << u"'e9 \\?"_s;
+    QTest::newRow("escaped braces") << QByteArray("\\{\\}\\\\") << 1252 << u"[{] [}] [\\]"_s;
+    QTest::newRow("symbols") << QByteArray("\\~\\*\\\n") << 1252 << u"\\~ \\* \\\n"_s;
+    QTest::newRow("bare line ends") << QByteArray("a\r\nb") << 1252 << u"[a] [b]"_s;
+    QTest::newRow("backslash at end") << QByteArray("a\\") << 1252 << u"[a]"_s;
+    QTest::newRow("Shift-JIS trail") << QByteArray("\x95\\x\x95") << 932 << u"[\u0095\\x\u0095]"_s;
+    QTest::newRow("single byte") << QByteArray("\x95\\x") << 1252 << u"[\u0095] \\x"_s;
+}
+
+void TestRtfReader::tokenizer()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(int, codePage);
+    QFETCH(QString, expected);
+    QCOMPARE(tokens(rtf, codePage), expected);
+}
 
 void TestRtfReader::plainText_data()
 {
@@ -123,6 +203,8 @@ void TestRtfReader::plainText_data()
     QTest::newRow("936") << QByteArray(R"({\rtf1\ansi\ansicpg936 \'d6\'d0\'ce\'c4})") << u"中文"_s;
     QTest::newRow("949") << QByteArray(R"({\rtf1\ansi\ansicpg949 \'c7\'d1\'b1\'b9})") << u"한국"_s;
     QTest::newRow("950") << QByteArray(R"({\rtf1\ansi\ansicpg950 \'a4\'a4\'a4\'e5})") << u"中文"_s;
+    QTest::newRow("wingdings bullet") << QByteArray(R"({\rtf1{\fonttbl{\f2\fcharset2 Wingdings;}}{\f2\'a7\'fc}})")
+                                      << u"▪✔"_s;
     QTest::newRow("symbol font") << QByteArray(R"({\rtf1\ansi{\fonttbl{\f1\fcharset2 Symbol;}}{\f1 a\'b7})")
                                  << u"α•"_s;
 
@@ -159,6 +241,12 @@ void TestRtfReader::plainText_data()
                                    << u"Y"_s;
     QTest::newRow("old pn numbering") << QByteArray(R"({\rtf1{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}a\par{\*\pn\pnlvlbody\pnucrm\pnstart3{\pntxta )}}b\par\pard c})")
                                       << u"III)\ta\nIV)\tb\nc"_s;
+    QTest::newRow("old pn letters, bullet") << QByteArray(R"({\rtf1{\*\pn\pnlvlbody\pnlcltr{\pntxtb (}{\pntxta )}}a\par{\*\pn\pnlvlcont}b\par{\*\pn\pnlvlbody\pnlcltr}c\par\pard{\*\pn\pnlvlblt}d})")
+                                            << u"(a)\ta\nb\nb\tc\n•\td"_s;
+    QTest::newRow("marker before table paragraph") << QByteArray(R"({\rtf1 intro\par{\listtext\pard\plain\bullet\tab}\pard\intbl item\cell\row\pard end})")
+                                                   << u"intro\n•\titem\nend"_s;
+    QTest::newRow("marker of an empty cell") << QByteArray(R"({\rtf1{\listtext\bullet\tab}\pard\intbl\cell\row})")
+                                             << u"\n•\t\n"_s;
     QTest::newRow("page and sect") << QByteArray(R"({\rtf1 a\page b\sect c})") << u"a\nb\nc"_s;
     QTest::newRow("rtf without version") << QByteArray(R"({\rtf a})") << u"a"_s;
     QTest::newRow("text after root") << QByteArray(R"({\rtf1 a}b})") << u"a"_s;
@@ -182,7 +270,7 @@ void TestRtfReader::rejectsWhatIsNotRtf()
     QVERIFY(doc.isEmpty());
     QVERIFY(!readRtf({}, doc).ok);
 
-    QByteArray huge(65 * 1024 * 1024, 'a');
+    QByteArray huge(RtfSizeLimit + 1, 'a');
     huge.replace(0, 6, "{\\rtf1");
     QVERIFY(!readRtf(huge, doc).ok);
 }
@@ -226,10 +314,10 @@ void TestRtfReader::paragraphFormats()
     QTextDocument doc;
     QVERIFY(readRtf(R"({\rtf1\pard\qc centred\par\pard\qr\li1440\ri720\fi-360\sb300\sa150 right\par)"
                     R"(\pard\qj\sl-480 exact\par\pard\sl360\slmult1 half\par\pard\tx720\tqr\tx2880\tqdec\tx4320 tabs\par)"
-                    R"(\pard plain})",
+                    R"(\pard plain\page {\up6 raised}})",
                     doc)
                 .ok);
-    QCOMPARE(doc.blockCount(), 6);
+    QCOMPARE(doc.blockCount(), 7);
     const QTextBlockFormat centred = doc.findBlockByNumber(0).blockFormat();
     const QTextBlockFormat right = doc.findBlockByNumber(1).blockFormat();
     const QTextBlockFormat exact = doc.findBlockByNumber(2).blockFormat();
@@ -257,6 +345,9 @@ void TestRtfReader::paragraphFormats()
     QCOMPARE(plain.alignment(), Qt::AlignLeft);
     QCOMPARE(plain.leftMargin(), 0.0);
     QVERIFY(plain.tabPositions().isEmpty());
+    QCOMPARE(plain.pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+    QCOMPARE(doc.findBlockByNumber(6).blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysBefore);
+    QCOMPARE(formatOf(doc, u"raised"_s).baselineOffset(), 25.0); // 3 pt of 12 pt
 }
 
 void TestRtfReader::hyperlinkAndTitle()
@@ -273,6 +364,7 @@ void TestRtfReader::hyperlinkAndTitle()
 
     QVERIFY(readRtf(R"({\rtf1{\field{\*\fldinst HYPERLINK \\l "intro"}{\fldrslt here}}})", doc).ok);
     QCOMPARE(formatOf(doc, u"here"_s).anchorHref(), u"#intro"_s);
+    QVERIFY(doc.metaInformation(QTextDocument::DocumentTitle).isEmpty()); // not the last document's
 }
 
 void TestRtfReader::tables()
@@ -300,6 +392,22 @@ void TestRtfReader::tables()
     QCOMPARE(cellText(found.at(0), 1, 2), u"e"_s);
     QCOMPARE(cellText(found.at(0), 2, 1), u"g"_s);
     QCOMPARE(doc.toPlainText(), u"before\na\nb\n\nc\nd\ne\nf\ng\n\n"_s);
+
+    // Merged cells: across in the first row, down the first column.
+    QVERIFY(readRtf(R"({\rtf1\trowd\clmgf\cellx1000\clmrg\cellx2000\cellx3000\intbl A\cell\cell B\cell\row)"
+                    R"(\trowd\clvmgf\cellx1000\cellx2000\cellx3000\intbl C\cell D\cell E\cell\row)"
+                    R"(\trowd\clvmrg\cellx1000\cellx2000\cellx3000\intbl\cell F\cell G\cell\row)"
+                    R"(\trowd\clvmrg\cellx1000\cellx2000\cellx3000\intbl\cell H\cell I\cell\row})",
+                    doc)
+                .ok);
+    found = tablesIn(doc.rootFrame());
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.at(0)->rows(), 4);
+    QCOMPARE(found.at(0)->cellAt(0, 0).columnSpan(), 2);
+    QCOMPARE(found.at(0)->cellAt(0, 2).columnSpan(), 1);
+    QCOMPARE(found.at(0)->cellAt(1, 0).rowSpan(), 3);
+    QCOMPARE(found.at(0)->cellAt(1, 1).rowSpan(), 1);
+    QCOMPARE(doc.toPlainText(), u"\nA\nB\nC\nD\nE\nF\nG\nH\nI\n"_s);
 
     // Cell and row ends outside any table.
     QVERIFY(readRtf(R"({\rtf1 x\cell y\row\pard after})", doc).ok);
@@ -334,18 +442,14 @@ void TestRtfReader::nestedTables()
 void TestRtfReader::pictures()
 {
     QTextDocument doc;
-    const QByteArray png = pngHex(4, 2);
+    const QByteArray png = imageHex(4, 2);
     const QByteArray rtf = "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip\\picw4\\pich2\\picwgoal1500\\pichgoal750\\picscalex50 "
         + png.left(40) + "\r\n" + png.mid(40) + "}}{\\nonshppict{\\pict\\wmetafile8 0100}}"
         + "{\\pict\\wmetafile8\\picw2540\\pich1270\\picwgoal1440\\pichgoal720 0100090000}"
         + "{\\pict\\emfblip\\picw5080\\pich1270 01000}b}";
     QVERIFY(readRtf(rtf, doc).ok);
 
-    QList<QTextImageFormat> images;
-    for (QTextBlock::iterator it = doc.begin().begin(); !it.atEnd(); ++it) {
-        if (it.fragment().charFormat().isImageFormat())
-            images.append(it.fragment().charFormat().toImageFormat());
-    }
+    QList<QTextImageFormat> images = imagesIn(doc);
     QCOMPARE(images.size(), 3);
     const QImage decoded = doc.resource(QTextDocument::ImageResource, QUrl(images.at(0).name())).value<QImage>();
     QCOMPARE(decoded.size(), QSize(4, 2));
@@ -361,6 +465,17 @@ void TestRtfReader::pictures()
     QVERIFY(!doc.resource(QTextDocument::ImageResource, QUrl(images.at(1).name())).value<QImage>().isNull());
     QVERIFY(doc.toPlainText().startsWith(u'a'));
     QVERIFY(doc.toPlainText().endsWith(u'b'));
+
+    // JPEG, and a bitmap claiming more pixels than any document may decode.
+    QVERIFY(readRtf("{\\rtf1{\\pict\\jpegblip " + imageHex(3, 5, "JPEG") + "}{\\pict\\pngblip "
+                        + imageHex(9000, 8000, "PNG", QImage::Format_Mono) + "}}",
+                    doc)
+                .ok);
+    images = imagesIn(doc);
+    QCOMPARE(images.size(), 2);
+    QCOMPARE(doc.resource(QTextDocument::ImageResource, QUrl(images.at(0).name())).value<QImage>().size(),
+             QSize(3, 5));
+    QCOMPARE(images.at(1).width(), 32.0); // no size given, no bitmap decoded: a small box
 }
 
 void TestRtfReader::hostileInputEndsQuickly_data()
@@ -394,6 +509,8 @@ void TestRtfReader::hostileInputEndsQuickly_data()
     for (int i = 0; i < 3000; ++i)
         rows += "\\intbl a\\cell b\\cell c\\cell\\row";
     QTest::newRow("thousands of rows") << rows + "}" << QString();
+    QTest::newRow("too many paragraphs") << "{\\rtf1 " + QByteArray("a\\par ").repeated(150000) + "}"
+                                         << QString(u"a\n"_s.repeated(100000) + u'a' + u" a"_s.repeated(49999) + u' ');
     QTest::newRow("nesting levels") << QByteArray("{\\rtf1\\intbl\\itap999999999 a\\nestcell\\nestrow\\itap0 b}")
                                     << QString();
 

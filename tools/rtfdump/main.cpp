@@ -1,15 +1,15 @@
 // rtfdump FILE [--html]: prints what the RTF reader makes of a document, as
 // plain text (one line per paragraph) or as HTML, in UTF-8.
 
-#include "platform/richtext/rtfreader.h"
+#include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextDocument>
 
-#include <cstdio>
-#include <cstring>
-#include <optional>
+#include "platform/richtext/rtfreader.h"
 
 int main(int argc, char *argv[])
 {
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QTextDocument doc;
-    const RtfReadResult result = readRtf(file.readAll(), doc);
+    const RtfReadResult result = readRtf(file.read(RtfSizeLimit + 1), doc);
     if (!result.ok) {
         std::fprintf(stderr, "rtfdump: %s: %s\n", argv[1], qPrintable(result.error));
         return 1;

@@ -1,9 +1,9 @@
 #include "rtfcodepages.h"
 
-#include <QSysInfo>
-
 #include <algorithm>
 #include <cerrno>
+
+#include <QSysInfo>
 
 namespace Rtf {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QByteArrayView>
-#include <QString>
-
 #include <array>
 #include <iconv.h>
 #include <map>
 #include <memory>
+
+#include <QByteArrayView>
+#include <QString>
 
 namespace Rtf {
 

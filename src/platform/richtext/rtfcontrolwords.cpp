@@ -1,6 +1,7 @@
 #include "rtfparser.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Rtf {
 
@@ -9,6 +10,7 @@ namespace {
 constexpr int MaxTabStops = 64;
 constexpr int MaxCells = 63;
 constexpr int MaxNesting = 16;
+constexpr std::size_t MaxFonts = 4096;
 
 // Destinations we read even when they are marked \* (optional).
 bool readsOptional(Kw kw)
@@ -285,17 +287,20 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         break;
 
     case Kw::RowDefaults:
-        m_rightEdges.clear();
+        m_rowCells.clear();
+        m_cellMerge = 0;
+        break;
+    case Kw::CellMerge:
+        m_cellMerge |= keyword.value;
         break;
     case Kw::CellRight:
-        if (m_rightEdges.size() < MaxCells)
-            m_rightEdges.append(p);
+        if (m_rowCells.size() < MaxCells)
+            m_rowCells.append({ p, m_cellMerge });
+        m_cellMerge = 0;
         break;
     case Kw::Cell:
-        endCell(1);
-        break;
     case Kw::NestCell:
-        endCell(std::max(2, para.tableLevel()));
+        endCell();
         break;
     case Kw::Row:
         endRow(1);
@@ -317,6 +322,8 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         m_picture = Picture();
         break;
     case Kw::Field:
+        if (!m_fields.empty() && m_fields.back().depth == qsizetype(m_stack.size()))
+            m_fields.pop_back(); // a second \field in the same group starts over
         m_fields.push_back({ qsizetype(m_stack.size()), {}, {} });
         break;
     case Kw::FieldInst:
@@ -340,8 +347,8 @@ void Parser::tableDefinitionWord(const Keyword &keyword, const Token &token)
     switch (keyword.kw) {
     case Kw::Font:
         finishFont();
-        m_fontDefined = p;
-        m_fonts[p];
+        if (m_fonts.size() < MaxFonts || m_fonts.count(p))
+            m_fontDefined = p;
         break;
     case Kw::FontCharset:
         if (m_fontDefined >= 0)

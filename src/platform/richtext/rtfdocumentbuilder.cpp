@@ -6,10 +6,17 @@
 
 namespace Rtf {
 
+namespace {
+
+constexpr int MaxBlocks = 100'000;
+
+} // namespace
+
 DocumentBuilder::DocumentBuilder(QTextDocument &doc)
     : m_doc(doc)
     , m_cursor(&doc)
-    , m_tables(m_cursor)
+    , m_blockBudget(MaxBlocks)
+    , m_tables(m_cursor, m_blockBudget)
 {
     m_cursor.beginEditBlock();
 }
@@ -24,7 +31,12 @@ void DocumentBuilder::startParagraph(int tableLevel)
     if (m_tables.enter(tableLevel))
         m_pendingBlock = false;
     if (m_pendingBlock) {
-        m_cursor.insertBlock();
+        if (m_blockBudget > 0) {
+            --m_blockBudget;
+            m_cursor.insertBlock();
+        } else {
+            m_cursor.insertText(QStringLiteral(" "));
+        }
         m_pendingBlock = false;
     }
 }
@@ -75,9 +87,9 @@ void DocumentBuilder::endCell(const QTextBlockFormat &format)
     m_pendingBlock = true; // only kept when the row has no room for another cell
 }
 
-void DocumentBuilder::endRow(int level, const QList<int> &rightEdges)
+void DocumentBuilder::endRow(int level, const QList<CellDefinition> &cells)
 {
-    m_tables.endRow(level, rightEdges);
+    m_tables.endRow(level, cells);
 }
 
 } // namespace Rtf

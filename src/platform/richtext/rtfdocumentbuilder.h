@@ -1,8 +1,8 @@
 #pragma once
 
-#include "rtftables.h"
-
 #include <QTextCursor>
+
+#include "rtftables.h"
 
 class QImage;
 class QTextDocument;
@@ -28,11 +28,17 @@ public:
     void endParagraph(const QTextBlockFormat &format);
     void pageBreak() { m_pageBreakBefore = true; }
     void endCell(const QTextBlockFormat &format);
-    void endRow(int level, const QList<int> &rightEdges);
+    void endRow(int level, const QList<CellDefinition> &cells);
+    void finish() { m_tables.closeAll(); }
+    // False once the document has as many paragraphs and cells as we allow.
+    bool hasRoom() const { return m_blockBudget > 0; }
 
 private:
     QTextDocument &m_doc;
     QTextCursor m_cursor;
+    // Paragraphs, cells and rows still allowed: each costs Qt far more memory
+    // and time than the bytes that make it, so hostile input is held back.
+    int m_blockBudget;
     TableStack m_tables;
     bool m_pendingBlock = false;
     bool m_pageBreakBefore = false;

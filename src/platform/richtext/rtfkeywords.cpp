@@ -1,11 +1,11 @@
 #include "rtfkeywords.h"
 
-#include "rtfstate.h"
+#include <unordered_map>
 
 #include <QTextCharFormat>
 #include <QTextOption>
 
-#include <unordered_map>
+#include "rtfstate.h"
 
 namespace Rtf {
 
@@ -90,6 +90,10 @@ Table makeTable()
         { "pagebb", { Kw::PageBreakBefore } }, { "intbl", { Kw::InTable } }, { "itap", { Kw::NestingLevel } },
 
         { "trowd", { Kw::RowDefaults } }, { "cellx", { Kw::CellRight } }, { "cell", { Kw::Cell } },
+        { "clmgf", { Kw::CellMerge, CellDefinition::MergeFirst } },
+        { "clmrg", { Kw::CellMerge, CellDefinition::MergeNext } },
+        { "clvmgf", { Kw::CellMerge, CellDefinition::MergeDownFirst } },
+        { "clvmrg", { Kw::CellMerge, CellDefinition::MergeDownNext } },
         { "nestcell", { Kw::NestCell } }, { "row", { Kw::Row } }, { "nestrow", { Kw::NestRow } },
         { "nesttableprops", { Kw::NestTableProps } },
 

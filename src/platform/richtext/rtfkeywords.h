@@ -20,7 +20,7 @@ enum class Kw {
     Pard, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing,
     LineMultiple, TabStop, TabKind, BarTab, Keep, PageBreakBefore, InTable, NestingLevel,
     // tables
-    RowDefaults, CellRight, Cell, NestCell, Row, NestRow, NestTableProps,
+    RowDefaults, CellMerge, CellRight, Cell, NestCell, Row, NestRow, NestTableProps,
     // lists
     ListText, Pn, PnLevel, PnFormat, PnStart, PnFont, PnTextBefore, PnTextAfter,
     // pictures and fields
@@ -32,7 +32,8 @@ struct Keyword
 {
     Kw kw = Kw::Unknown;
     // Character: the UTF-16 unit; Underline: QTextCharFormat::UnderlineStyle;
-    // Align: Qt::Alignment; TabKind: QTextOption::TabType; PictFormat and PnLevel
+    // Align: Qt::Alignment; TabKind: QTextOption::TabType; CellMerge:
+    // CellDefinition::Merge; PictFormat and PnLevel
     // and PnFormat: the enums of rtfstate.h.
     int value = 0;
 };

@@ -1,8 +1,9 @@
 #include "rtfparser.h"
 
-#include <QTextDocument>
-
 #include <algorithm>
+#include <utility>
+
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +16,7 @@ constexpr qsizetype MaxDepth = 1000;
 constexpr qsizetype MaxInstruction = 4096;
 constexpr qsizetype MaxTitle = 1024;
 constexpr qsizetype MaxMarker = 32;
+constexpr qsizetype MaxColors = 4096;
 constexpr char16_t Replacement = 0xFFFD;
 
 void appendBounded(QString &to, QStringView text, qsizetype limit)
@@ -153,6 +155,7 @@ void Parser::run()
     flushRun();
     if (m_paragraphOpen)
         m_builder.endParagraph(blockFormat(state().para));
+    m_builder.finish();
     if (!m_title.isEmpty())
         m_doc.setMetaInformation(QTextDocument::DocumentTitle, m_title.trimmed());
 }
@@ -354,8 +357,18 @@ void Parser::appendText(QStringView text)
     if (s.upr != 0)
         return;
     switch (s.dest) {
-    case Dest::Text:
     case Dest::ListText:
+        // Word writes a marker before the \pard of its paragraph, which may
+        // put the paragraph in a table: the marker waits for the paragraph.
+        if (!m_paragraphOpen) {
+            if (!s.chr.hidden) {
+                appendBounded(m_marker, text, MaxMarker);
+                m_markerState = s.chr;
+            }
+            return;
+        }
+        Q_FALLTHROUGH();
+    case Dest::Text:
         if (s.chr.hidden || text.isEmpty())
             return;
         beginContent();
@@ -402,8 +415,12 @@ void Parser::beginContent()
         return;
     m_builder.startParagraph(state().para.tableLevel());
     m_paragraphOpen = true;
-    if (!m_markerSeen && state().dest == Dest::Text)
+    if (!m_marker.isEmpty()) {
+        m_runState = m_markerState;
+        m_run = std::exchange(m_marker, QString());
+    } else if (!m_markerSeen) {
         insertPnMarker();
+    }
 }
 
 // An old-style list paragraph without \pntext shows the marker its \pn describes.
@@ -420,8 +437,20 @@ void Parser::insertPnMarker()
     }
 }
 
+// Beyond the paragraph budget, paragraph, cell and row ends only keep words apart.
+bool Parser::joinsParagraphs()
+{
+    if (m_builder.hasRoom())
+        return false;
+    if (m_paragraphOpen)
+        appendText(u" ");
+    return true;
+}
+
 void Parser::endParagraph()
 {
+    if (joinsParagraphs())
+        return;
     flushRun();
     if (!m_paragraphOpen) {
         if (state().chr.hidden) // a hidden paragraph mark hides an empty paragraph
@@ -431,35 +460,45 @@ void Parser::endParagraph()
     m_builder.endParagraph(blockFormat(state().para));
     m_paragraphOpen = false;
     m_markerSeen = false;
+    m_marker.clear();
 }
 
-void Parser::endCell(int level)
+// The cell ended belongs to the paragraph's table level (\itap), whether the
+// word was \cell or \nestcell.
+void Parser::endCell()
 {
     if (state().para.tableLevel() == 0) // a cell end outside any table parts paragraphs
         return endParagraph();
+    if (joinsParagraphs())
+        return;
     flushRun();
     if (!m_paragraphOpen)
-        m_builder.startParagraph(level);
+        beginContent();
     m_builder.endCell(blockFormat(state().para));
     m_paragraphOpen = false;
     m_markerSeen = false;
+    m_marker.clear();
 }
 
 void Parser::endRow(int level)
 {
+    if (joinsParagraphs())
+        return;
     flushRun();
     if (m_paragraphOpen)
         m_builder.endParagraph(blockFormat(state().para));
-    m_builder.endRow(level, m_rightEdges);
+    m_builder.endRow(level, m_rowCells);
     m_paragraphOpen = false;
     m_markerSeen = false;
+    m_marker.clear();
 }
 
 void Parser::insertPicture()
 {
     beginContent();
     flushRun();
-    const QImage image = m_picture.image();
+    const QImage image = m_picture.image(m_pixelBudget);
+    m_pixelBudget -= qint64(image.width()) * image.height();
     m_builder.insertImage(image, m_picture.displaySize(image.size()));
     m_picture = {};
 }
@@ -486,7 +525,8 @@ void Parser::finishFont()
 
 void Parser::finishColor()
 {
-    m_colors.append(m_colorGiven ? m_color : QColor());
+    if (m_colors.size() < MaxColors)
+        m_colors.append(m_colorGiven ? m_color : QColor());
     m_color = QColor(0, 0, 0);
     m_colorGiven = false;
 }

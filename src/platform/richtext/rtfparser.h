@@ -1,13 +1,13 @@
 #pragma once
 
+#include <vector>
+
 #include "rtfcodepages.h"
 #include "rtfdocumentbuilder.h"
 #include "rtfkeywords.h"
 #include "rtfpicture.h"
 #include "rtfstate.h"
 #include "rtftokenizer.h"
-
-#include <vector>
 
 class QTextDocument;
 
@@ -57,8 +57,9 @@ private:
     void flushRun();
     void beginContent();
     void insertPnMarker();
+    bool joinsParagraphs();
     void endParagraph();
-    void endCell(int level);
+    void endCell();
     void endRow(int level);
     void insertPicture();
     void finishFont();
@@ -94,11 +95,15 @@ private:
 
     bool m_paragraphOpen = false;
     bool m_markerSeen = false; // the paragraph has \pntext or \listtext
+    QString m_marker; // its text, until the paragraph starts
+    CharState m_markerState;
     bool m_lastNumbered = false;
     int m_pnCounter = 0;
-    QList<int> m_rightEdges; // \cellx of the row being defined
+    QList<CellDefinition> m_rowCells; // of the row being defined
+    int m_cellMerge = 0; // for its next \cellx
     std::vector<Field> m_fields;
     Picture m_picture;
+    qint64 m_pixelBudget = 64 * 1024 * 1024; // decoded pixels of all pictures together
     QString m_title;
 };
 

@@ -1,9 +1,11 @@
 #include "rtfpicture.h"
 
-#include <QtEndian>
-
 #include <algorithm>
 #include <array>
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
 
 namespace Rtf {
 
@@ -26,7 +28,7 @@ constexpr std::array<signed char, 256> hexTable()
 }
 
 // A device-independent bitmap lacks the 14-byte file header Qt's reader needs.
-QImage dibImage(const QByteArray &dib)
+QByteArray bmpFile(const QByteArray &dib)
 {
     if (dib.size() < 40)
         return {};
@@ -46,7 +48,7 @@ QImage dibImage(const QByteArray &dib)
     file[1] = 'M';
     qToLittleEndian<quint32>(quint32(14 + dib.size()), file.data() + 2);
     qToLittleEndian<quint32>(14 + headerSize + palette, file.data() + 10);
-    return QImage::fromData(file + dib, "BMP");
+    return file + dib;
 }
 
 } // namespace
@@ -68,18 +70,32 @@ void Picture::appendHex(std::string_view digits)
     }
 }
 
-QImage Picture::image() const
+QImage Picture::image(qint64 maxPixels) const
 {
+    QByteArray bytes = data;
+    QByteArray kind;
     switch (format) {
     case PictFormat::Png:
-        return QImage::fromData(data, "PNG");
+        kind = "PNG";
+        break;
     case PictFormat::Jpeg:
-        return QImage::fromData(data, "JPEG");
+        kind = "JPEG";
+        break;
     case PictFormat::Dib:
-        return dibImage(data);
+        kind = "BMP";
+        bytes = bmpFile(data);
+        break;
     default:
         return {};
     }
+    // A few bytes of compressed data can claim a huge bitmap; look before decoding.
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, kind);
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > maxPixels)
+        return {};
+    return reader.read();
 }
 
 QSizeF Picture::displaySize(const QSize &imageSize) const

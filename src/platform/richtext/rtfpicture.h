@@ -1,11 +1,11 @@
 #pragma once
 
-#include "rtfstate.h"
+#include <string_view>
 
 #include <QByteArray>
 #include <QImage>
 
-#include <string_view>
+#include "rtfstate.h"
 
 namespace Rtf {
 
@@ -24,8 +24,9 @@ struct Picture
 
     void appendHex(std::string_view digits);
     void appendBinary(QByteArrayView bytes) { data.append(bytes); }
-    // The decoded bitmap; null for formats Qt cannot draw (metafiles) and bad data.
-    QImage image() const;
+    // The decoded bitmap; null for formats Qt cannot draw (metafiles), bad data
+    // and bitmaps of more than maxPixels.
+    QImage image(qint64 maxPixels) const;
     // The shown size in pixels.
     QSizeF displaySize(const QSize &imageSize) const;
 

@@ -1,21 +1,15 @@
 #include "rtfreader.h"
 
-#include "rtfparser.h"
-
 #include <QTextDocument>
 
-namespace {
-
-constexpr qsizetype MaxDocumentSize = 64 * 1024 * 1024;
-
-} // namespace
+#include "rtfparser.h"
 
 RtfReadResult readRtf(const QByteArray &rtf, QTextDocument &doc)
 {
     doc.clear();
     if (!rtf.startsWith("{\\rtf"))
         return { false, QStringLiteral("not an RTF document") };
-    if (rtf.size() > MaxDocumentSize)
+    if (rtf.size() > RtfSizeLimit)
         return { false, QStringLiteral("RTF document larger than 64 MB") };
 
     const bool undo = doc.isUndoRedoEnabled();

@@ -5,6 +5,9 @@
 
 class QTextDocument;
 
+// Larger documents are refused rather than read.
+inline constexpr qsizetype RtfSizeLimit = 64 * 1024 * 1024;
+
 struct RtfReadResult
 {
     bool ok = false;

@@ -1,8 +1,8 @@
 #include "rtfstate.h"
 
-#include "platform/base/twips.h"
-
 #include <algorithm>
+
+#include "platform/base/twips.h"
 
 namespace Rtf {
 

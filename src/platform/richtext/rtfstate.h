@@ -1,13 +1,13 @@
 #pragma once
 
+#include <map>
+
 #include <QColor>
 #include <QList>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextOption>
-
-#include <map>
 
 namespace Rtf {
 
@@ -92,6 +92,14 @@ struct GroupState
     // \upr{ANSI part}{\*\ud{Unicode part}}: 1 in the \upr group, 2 in a part not yet
     // known to be the \ud one.
     int upr = 0;
+};
+
+// One cell of a table row definition (\cellx and the merge words before it).
+struct CellDefinition
+{
+    enum Merge { MergeFirst = 1, MergeNext = 2, MergeDownFirst = 4, MergeDownNext = 8 };
+    int rightEdge = 0; // twips
+    int merge = 0;
 };
 
 struct Font

@@ -1,10 +1,9 @@
 #include "rtftables.h"
 
-#include "rtfstate.h"
+#include <algorithm>
 
 #include <QTextTable>
 
-#include <algorithm>
 
 namespace Rtf {
 
@@ -13,6 +12,7 @@ namespace {
 // Word allows 63 cells in a row; more would only make column inserts slow.
 constexpr int MaxColumns = 63;
 constexpr int MaxNesting = 16;
+constexpr int RowBatch = 256;
 
 QTextTableFormat tableFormat()
 {
@@ -37,7 +37,7 @@ bool TableStack::enter(int level)
     }
     if (!m_levels.empty() && advance(m_levels.back()))
         fresh = true;
-    while (int(m_levels.size()) < level) {
+    while (int(m_levels.size()) < level && m_budget > 0) {
         open();
         fresh = true;
     }
@@ -50,7 +50,7 @@ void TableStack::endCell()
         m_levels.back().cellEnded = true;
 }
 
-void TableStack::endRow(int level, const QList<int> &rightEdges)
+void TableStack::endRow(int level, const QList<CellDefinition> &cells)
 {
     if (level < 1 || level > int(m_levels.size()))
         return;
@@ -59,29 +59,73 @@ void TableStack::endRow(int level, const QList<int> &rightEdges)
     Level &current = m_levels.back();
     current.rowEnded = true;
     current.cellEnded = false;
+    if (cells.size() == current.table->columns())
+        setWidths(current.table, cells);
+    merge(current, cells);
+}
 
-    if (rightEdges.size() != current.table->columns())
-        return;
+void TableStack::setWidths(QTextTable *table, const QList<CellDefinition> &cells)
+{
     QList<QTextLength> widths;
     int previous = 0;
-    for (const int edge : rightEdges) {
-        widths.append(QTextLength(QTextLength::FixedLength, std::max<qreal>(pixels(edge - previous), 1)));
-        previous = edge;
+    for (const CellDefinition &cell : cells) {
+        widths.append(QTextLength(QTextLength::FixedLength, std::max<qreal>(pixels(cell.rightEdge - previous), 1)));
+        previous = cell.rightEdge;
     }
-    QTextTableFormat format = current.table->format();
+    QTextTableFormat format = table->format();
     format.setColumnWidthConstraints(widths);
-    current.table->setFormat(format);
+    table->setFormat(format);
+}
+
+// Merged cells still end with \cell each in RTF; here they become one cell.
+void TableStack::merge(Level &level, const QList<CellDefinition> &cells)
+{
+    const int columns = std::min<int>(cells.size(), level.table->columns());
+    level.mergeDownFrom.resize(columns, -1);
+    for (int column = 0; column < columns; ++column) {
+        const int merge = cells.at(column).merge;
+        int &from = level.mergeDownFrom[column];
+        if (merge & CellDefinition::MergeDownFirst) {
+            from = level.row;
+        } else if ((merge & CellDefinition::MergeDownNext) && from >= 0) {
+            level.table->mergeCells(from, column, level.row - from + 1, 1);
+        } else {
+            from = -1;
+        }
+    }
+    for (int column = 0; column < columns;) {
+        int span = 1;
+        if (cells.at(column).merge & CellDefinition::MergeFirst) {
+            while (column + span < columns && (cells.at(column + span).merge & CellDefinition::MergeNext))
+                ++span;
+        }
+        if (span > 1)
+            level.table->mergeCells(level.row, column, 1, span);
+        column += span;
+    }
+}
+
+void TableStack::closeAll()
+{
+    while (!m_levels.empty())
+        close();
 }
 
 void TableStack::open()
 {
-    QTextTable *table = m_cursor.insertTable(1, 1, tableFormat());
-    m_levels.push_back({ table });
+    --m_budget;
+    Level level;
+    level.table = m_cursor.insertTable(1, 1, tableFormat());
+    m_levels.push_back(level);
 }
 
 void TableStack::close()
 {
-    m_cursor = m_levels.back().table->lastCursorPosition();
+    const Level &level = m_levels.back();
+    const int spare = level.table->rows() - level.row - 1;
+    if (spare > 0)
+        level.table->removeRows(level.row + 1, spare);
+    m_cursor = level.table->lastCursorPosition();
     m_cursor.movePosition(QTextCursor::NextBlock);
     m_levels.pop_back();
 }
@@ -89,8 +133,13 @@ void TableStack::close()
 bool TableStack::advance(Level &level)
 {
     QTextTable *table = level.table;
-    if (level.rowEnded) {
-        table->appendRows(1);
+    if (m_budget <= 0) {
+        return false;
+    } else if (level.rowEnded) {
+        // Qt re-indexes the whole table after each insert, so rows come in
+        // batches and close() removes the ones left over.
+        if (level.row + 1 >= table->rows())
+            table->appendRows(std::min(table->rows(), RowBatch));
         ++level.row;
         level.column = 0;
     } else if (level.cellEnded && level.column + 1 < MaxColumns) {
@@ -100,6 +149,7 @@ bool TableStack::advance(Level &level)
     } else {
         return false;
     }
+    --m_budget;
     level.rowEnded = false;
     level.cellEnded = false;
     m_cursor = table->cellAt(level.row, level.column).firstCursorPosition();

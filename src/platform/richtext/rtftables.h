@@ -1,9 +1,11 @@
 #pragma once
 
+#include <vector>
+
 #include <QList>
 #include <QTextCursor>
 
-#include <vector>
+#include "rtfstate.h"
 
 class QTextTable;
 
@@ -15,7 +17,9 @@ namespace Rtf {
 class TableStack
 {
 public:
-    explicit TableStack(QTextCursor &cursor) : m_cursor(cursor) { }
+    // Each cell and row taken uses one unit of budget; with none left, content
+    // stays in the cell it is in.
+    TableStack(QTextCursor &cursor, int &budget) : m_cursor(cursor), m_budget(budget) { }
 
     // Moves the cursor to where content of a paragraph at this nesting level
     // belongs, opening or closing tables. True when the cursor is now at the
@@ -23,9 +27,10 @@ public:
     bool enter(int level);
     // Ends the current cell of the innermost table (after enter(level)).
     void endCell();
-    // Ends the current row of the table at this level; rightEdges are the cell
-    // boundaries of the row in twips.
-    void endRow(int level, const QList<int> &rightEdges);
+    // Ends the current row of the table at this level, which cells describes.
+    void endRow(int level, const QList<CellDefinition> &cells);
+    // Closes every table, leaving the cursor after the outermost.
+    void closeAll();
 
 private:
     struct Level
@@ -35,13 +40,18 @@ private:
         int column = 0;
         bool cellEnded = false;
         bool rowEnded = false;
+        QList<int> mergeDownFrom; // per column: the first row of a vertical merge, or -1
     };
+
+    static void setWidths(QTextTable *table, const QList<CellDefinition> &cells);
+    static void merge(Level &level, const QList<CellDefinition> &cells);
 
     void open();
     void close();
     bool advance(Level &level);
 
     QTextCursor &m_cursor;
+    int &m_budget;
     std::vector<Level> m_levels;
 };
 

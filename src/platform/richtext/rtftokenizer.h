@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QByteArrayView>
-
 #include <string_view>
+
+#include <QByteArrayView>
 
 namespace Rtf {
 
