@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "platform/richtext/rtfcodepages.h"
+#include "platform/richtext/rtfplaintext.h"
 #include "platform/richtext/rtfreader.h"
 #include "platform/richtext/rtftokenizer.h"
 
@@ -392,6 +393,8 @@ void TestRtfReader::tables()
     QCOMPARE(cellText(found.at(0), 1, 2), u"e"_s);
     QCOMPARE(cellText(found.at(0), 2, 1), u"g"_s);
     QCOMPARE(doc.toPlainText(), u"before\na\nb\n\nc\nd\ne\nf\ng\n\n"_s);
+    // As other converters write it: a row per line, cells separated by tabs.
+    QCOMPARE(plainTextOf(doc), u"before\na\tb\t\nc\td\te\nf\tg\t\n"_s);
 
     // Merged cells: across in the first row, down the first column.
     QVERIFY(readRtf(R"({\rtf1\trowd\clmgf\cellx1000\clmrg\cellx2000\cellx3000\intbl A\cell\cell B\cell\row)"
@@ -408,6 +411,7 @@ void TestRtfReader::tables()
     QCOMPARE(found.at(0)->cellAt(1, 0).rowSpan(), 3);
     QCOMPARE(found.at(0)->cellAt(1, 1).rowSpan(), 1);
     QCOMPARE(doc.toPlainText(), u"\nA\nB\nC\nD\nE\nF\nG\nH\nI\n"_s);
+    QCOMPARE(plainTextOf(doc), u"\nA\tB\nC\tD\tE\n\tF\tG\n\tH\tI\n"_s);
 
     // Cell and row ends outside any table.
     QVERIFY(readRtf(R"({\rtf1 x\cell y\row\pard after})", doc).ok);

@@ -1,5 +1,6 @@
 // rtfdump FILE [--html]: prints what the RTF reader makes of a document, as
-// plain text (one line per paragraph) or as HTML, in UTF-8.
+// plain text (one line per paragraph, one per table row with its cells
+// separated by tabs) or as HTML, in UTF-8.
 
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QTextDocument>
 
+#include "platform/richtext/rtfplaintext.h"
 #include "platform/richtext/rtfreader.h"
 
 int main(int argc, char *argv[])
@@ -37,7 +39,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "rtfdump: %s: %s\n", argv[1], qPrintable(result.error));
         return 1;
     }
-    const QByteArray out = (html ? doc.toHtml() : doc.toPlainText()).toUtf8();
+    const QByteArray out = (html ? doc.toHtml() : plainTextOf(doc)).toUtf8();
     std::fwrite(out.constData(), 1, out.size(), stdout);
     return 0;
 }
