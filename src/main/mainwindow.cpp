@@ -1,12 +1,14 @@
 #include "mainwindow.h"
 
 #include "browser.h"
+#include "detailpanes.h"
 #include "mainmenu.h"
 #include "windowsettings.h"
 #include "core/contentcatalog.h"
 #include "core/errortable.h"
 #include "core/session.h"
 #include "library/ssphotowindow.h"
+#include "viewers/documentviewer.h"
 #include "viewers/pageviewer.h"
 #include "platform/ui/busypointer.h"
 #include "platform/ui/controls.h"
@@ -66,6 +68,10 @@ MainWindow::MainWindow(Platform &platform, Session &session, QWidget *parent)
 
     MMControl1 = platform.mediaControls();
     m_browser = new Browser(*this, platform, session);
+    m_details = new DetailPanes(*this, platform, session, [this](const QString &path, const QString &caption) {
+        return ShowDocument(m_platform, *this, path, caption);
+    });
+    m_browser->setOverlayPictures(m_details);
     m_pageViewer = std::make_unique<PageViewer>(platform, session, *this);
     connect(cmdBrochure, &QPushButton::clicked, this, [this] { m_pageViewer->openBrochure(); });
     connect(cmdAd, &QPushButton::clicked, this, [this] { m_pageViewer->ShowAdvertisement(); });

@@ -11,6 +11,7 @@
 #include <memory>
 
 class Browser;
+class DetailPanes;
 class MainMenu;
 class PageViewer;
 class ScreenSaverPhotoWindow;
@@ -51,6 +52,7 @@ public:
     void RefreshSelection() override;
 
     Browser &browser() const { return *m_browser; }
+    DetailPanes &detailPanes() const { return *m_details; }
     // Shows frmSSPhoto beside the main window, on top of it, without blocking it.
     void showScreenSaverPhotoWindow();
 
@@ -96,6 +98,7 @@ private:
     Session &m_session;
     std::unique_ptr<MainMenu> m_menu;
     Browser *m_browser;
+    DetailPanes *m_details;
     std::unique_ptr<PageViewer> m_pageViewer;
     QPointer<ScreenSaverPhotoWindow> m_ssPhoto;
     std::array<SSCommand *, 14> m_cmdYR{}; // designed indexes 1..13

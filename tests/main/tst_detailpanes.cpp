@@ -1,0 +1,173 @@
+#include "main/browser.h"
+#include "main/detailpanes.h"
+#include "main/mainwindow.h"
+#include "platform/ui/richtextbox.h"
+#include "platform/ui/sscommand.h"
+#include "platform/ui/sspanel.h"
+#include "platform/ui/stretchedimage.h"
+#include "support/harness.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+void writeDocument(const QString &file, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(file).path());
+    QFile out(file);
+    out.open(QIODevice::WriteOnly);
+    out.write("{\\rtf1\\ansi " + text + "\\par}");
+}
+
+// The main window on a disc with 1957 and 1958 documents and pictures, and
+// stamps with their per-photograph statistics; documents open into a recorder.
+class Fixture
+{
+public:
+    Fixture()
+    {
+        for (const char *name : { "57010.jpg", "58010.jpg", "ZZ001.jpg", "ZZ002.jpg", "VC001.jpg" })
+            writePhoto(dir.filePath(QStringLiteral("disc/birds/") + QLatin1String(name)));
+        writeDocument(dir.filePath(QStringLiteral("disc/richtext/57DESC.RTF")), "1957 description");
+        writeDocument(dir.filePath(QStringLiteral("disc/richtext/57stats.rtf")), "1957 statistics");
+        writeDocument(dir.filePath(QStringLiteral("disc/richtext/zz004.rtf")), "Stamp number two");
+        writePhoto(dir.filePath(QStringLiteral("disc/scripts/scri57.jpg")), QSize(120, 30));
+        writePhoto(dir.filePath(QStringLiteral("disc/scripts/scri58.jpg")), QSize(140, 30));
+        writePhoto(dir.filePath(QStringLiteral("disc/emblems/emb57.jpg")), QSize(60, 40));
+        writePhoto(dir.filePath(QStringLiteral("disc/ClipArt/57clip.jpg")), QSize(90, 50));
+        run.startup.run({});
+        run.startup.Timer1_Timer();
+        window = run.startup.mainWindow();
+        window->detailPanes().setDocumentOpener([this](const QString &path, const QString &caption) {
+            opened << path + u'|' + caption;
+            return !path.contains(QStringLiteral("nostalgia"));
+        });
+        run.dialogs.clear();
+    }
+    ~Fixture() { window->close(); }
+
+    QTemporaryDir dir;
+    Harness run{ dir };
+    MainWindow *window = nullptr;
+    QStringList opened;
+};
+}
+
+class TestDetailPanes : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    void documentsOpenWithTheirCaptions()
+    {
+        Fixture f;
+        f.window->cmdOptions->click(); // nothing selected: nothing
+        QVERIFY(f.opened.isEmpty() && f.run.dialogs.shown().isEmpty());
+
+        f.window->cmdYR(3)->click();
+        f.window->cmdDesc->click();
+        QCOMPARE(f.opened, QStringList{ "E:\\richtext\\57DESC.RTF|The Vireon Anthology       1957 Description" });
+
+        f.window->cmdOptions->click(); // not on the disc
+        QCOMPARE(f.opened.size(), 1);
+        QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER026")));
+        QCOMPARE(f.window->focusWidget(), f.window->cmdYR(4));
+
+        f.window->cmdNostalgia->click(); // opened without a lookup; the load fails
+        QCOMPARE(f.opened.last(), QStringLiteral("E:\\richtext\\nostalgia57.rtf|The Vireon Anthology     Nostalgia 1957"));
+        QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER005")));
+
+        f.window->cmdStats->click(); // a year: its statistics in the viewer
+        QCOMPARE(f.opened.last(), QStringLiteral("E:\\richtext\\57stats.rtf|The Vireon Anthology       1957 Statistics"));
+        QVERIFY(f.window->rtbDetails->isHidden());
+    }
+
+    void picturesToggleAndFollowTheSelection()
+    {
+        Fixture f;
+        f.window->cmdYR(3)->click();
+        f.window->cmdScript->click();
+        QLabel *script = f.window->picScript;
+        QVERIFY(script->isVisible());
+        QCOMPARE(script->pos(), f.window->Image4->pos() + QPoint(1, 25));
+        QCOMPARE(script->width(), 120);
+        QCOMPARE(f.window->focusWidget(), f.window->cmdYR(4));
+
+        f.window->cmdYR(4)->click(); // 1958: the visible script is reloaded
+        QVERIFY(script->isVisible());
+        QCOMPARE(script->width(), 140);
+
+        f.window->cmdScript->click();
+        QVERIFY(script->isHidden());
+
+        f.window->cmdEmblem->click(); // no 1958 emblem
+        QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER022")));
+        QVERIFY(f.window->picEmblem->isHidden());
+
+        f.window->cmdYR(3)->click();
+        f.window->cmdEmblem->click();
+        QLabel *emblem = f.window->picEmblem;
+        QCOMPARE(emblem->geometry().bottom() + 1, f.window->Frame1->y() - 1);
+        QCOMPARE(emblem->x(), f.window->Image4->width() - 60 + 9);
+        f.window->cmdClipArt->click();
+        QVERIFY(f.window->picClipArt->isVisible());
+        QCOMPARE(f.window->picClipArt->pos(), QPoint(f.window->Image4->width() - 90 + 6, f.window->Image4->y()));
+
+        // A collectable has no pictures: all three go.
+        f.window->menu(QStringLiteral("mnuStuff(5)"))->trigger();
+        QVERIFY(emblem->isHidden() && f.window->picClipArt->isHidden());
+
+        // A left click on a picture hides it.
+        f.window->cmdYR(3)->click();
+        f.window->cmdEmblem->click();
+        QTest::mouseClick(emblem, Qt::LeftButton);
+        QVERIFY(emblem->isHidden());
+    }
+
+    void rightClickCopiesThePictureWhenAskedTo()
+    {
+        Fixture f;
+        f.window->cmdYR(3)->click();
+        f.window->cmdEmblem->click();
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        f.run.dialogs.script({ Dialogs::Answer::No, Dialogs::Answer::Yes });
+        QTest::mouseClick(f.window->picEmblem, Qt::RightButton);
+        QCOMPARE(f.run.dialogs.last().text, QStringLiteral("Would you like to copy this image to the Windows Clipboard?"));
+        QCOMPARE(f.run.dialogs.last().buttons, Dialogs::Buttons::YesNo);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        QTest::mouseClick(f.window->picEmblem, Qt::RightButton);
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(60, 40));
+        QVERIFY(f.window->picEmblem->isVisible());
+    }
+
+    void statisticsOfTheCollectableOnScreen()
+    {
+        Fixture f;
+        f.window->menu(QStringLiteral("mnuStuff(5)"))->trigger(); // stamps
+        f.window->browser().NextPhoto();                           // photograph 2
+        f.window->cmdStats->click();
+        RichTextBox *pane = f.window->rtbDetails;
+        QVERIFY(pane->isVisible());
+        QVERIFY(pane->toPlainText().contains(QStringLiteral("Stamp number two")));
+        QCOMPARE(pane->size(), QSize(329, 106));
+        QCOMPARE(pane->geometry().right(), f.window->cmdAd->geometry().right() - 10);
+        QCOMPARE(pane->y(), f.window->Image4->y() + 9);
+        f.window->cmdStats->click();
+        QVERIFY(pane->isHidden());
+        QVERIFY(f.opened.isEmpty());
+
+        f.window->browser().NextPhoto(); // photograph 1: zz002.rtf is not on the disc
+        f.window->cmdStats->click();
+        QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER027")));
+        QVERIFY(pane->isHidden());
+    }
+};
+
+QTEST_MAIN(TestDetailPanes)
+#include "tst_detailpanes.moc"
