@@ -31,7 +31,7 @@ int afterPause(int cursor, int count);
 int photographOnScreen(int cursor, bool playing);
 
 // The random timed slide: the floor of N x r + 1, formed in single precision.
-// A product that rounds up to N itself would give N + 1: it is kept at N.
+// For the highest r and N a power of two the sum rounds up to N + 1: it is kept at N.
 int randomPosition(int count, float r);
 
 // Uniform values in [0, 1) on a grid of 2^-24, from a fixed seed: every run
