@@ -212,14 +212,6 @@ private Q_SLOTS:
         QCOMPARE(ticks(s.show, 4), QList<int>({ 20, 0, 1, 2 }));
         s.show.Pause();
         QCOMPARE(s.navigator.PhotoCursor, 2); // the photograph on screen
-    }
-
-    void firstTickAfterAStartWithoutPhotograph()
-    {
-        Show s(20);
-        s.show.start();
-        s.show.Play();
-        QCOMPARE(ticks(s.show, 2), QList<int>({ 1, 2 }));
         // Pausing before the first photograph goes round to the last.
         s.navigator.PhotoCursor = 0;
         s.show.Pause();

@@ -221,8 +221,8 @@ private Q_SLOTS:
         w->SpinInterval_SpinDown();
         QCOMPARE(w->panInterval->caption(), QStringLiteral("60 seconds"));
         w->SpinInterval_SpinUp();
-        QCOMPARE(w->panInterval->caption(), QStringLiteral("1 seconds"));
         w->SpinInterval_SpinUp();
+        QCOMPARE(w->panInterval->caption(), QStringLiteral("2 seconds"));
         w->optSeq(1)->setFocus();
         w->Image1_Click(); // the focus returns until the first "Play"
         QCOMPARE(w->focusWidget(), w->SSCommand1);
