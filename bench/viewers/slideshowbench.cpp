@@ -17,7 +17,8 @@ QList<double> tickTimes(QSize photoSize)
 {
     QTemporaryDir dir;
     for (int i = 1; i <= PhotoCount; ++i)
-        writeBenchPhoto(dir.filePath(QStringLiteral("disc/birds/55%1.jpg").arg(i, 3, 10, QLatin1Char('0'))), photoSize, i);
+        writeBenchPhoto(dir.filePath(QStringLiteral("disc/birds/55%1.jpg").arg(i, 3, 10, QLatin1Char('0'))),
+            photoSize, i);
     touchFile(dir.filePath(QStringLiteral("program/passby.wav")));
     Harness run(dir);
     run.startup.run({});

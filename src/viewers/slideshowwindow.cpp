@@ -144,9 +144,9 @@ void SlideShowWindow::startShow()
     SpinInterval->setEnabled(true);
     panInterval->setCaption(FirstDelayText);
     Timer1->stop();
+    // Laid exactly over the main window; the modal show comes to the front when it is shown.
     if (QWidget *main = m_host.mainWindow())
         setGeometry(main->geometry());
-    raise();
 
     const int p = m_session.navigator.CurrentPosition;
     // Before any photograph the window opens empty; the caption comes from photograph 1.
@@ -189,9 +189,9 @@ void SlideShowWindow::Image1_MouseDown(Qt::MouseButton button)
 {
     if (button != Qt::RightButton)
         return;
-    const auto answer = m_platform.dialogs.message({ ProgramTitle,
-                                                     QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
-                                                     Dialogs::Buttons::YesNo, Dialogs::Icon::Question });
+    const auto answer = m_platform.dialogs.message(
+        { ProgramTitle, QStringLiteral("Would you like to copy this image to the Windows Clipboard?"),
+            Dialogs::Buttons::YesNo, Dialogs::Icon::Question });
     if (answer != Dialogs::Answer::Yes)
         return;
     QClipboard *clipboard = QGuiApplication::clipboard();
@@ -230,22 +230,23 @@ void SlideShowWindow::SSCommand2_Click()
 
 void SlideShowWindow::mmSlide_BkwdClick()
 {
-    stepByHand(m_show.Bkwd(), { QStringLiteral("ER015"), false, true, true });
+    stepByHand(m_show.Bkwd(), { .errorCode = QStringLiteral("ER015"), .counterAfterFailure = true });
 }
 
 void SlideShowWindow::mmSlide_FwdClick()
 {
-    stepByHand(m_show.Fwd(), { QStringLiteral("ER014"), true, false, true });
+    stepByHand(m_show.Fwd(), { .errorCode = QStringLiteral("ER014"), .counterBeforeLoad = true });
 }
 
 void SlideShowWindow::mmSlide_JumpBkwdClick()
 {
-    stepByHand(m_show.JumpBkwd(), { QStringLiteral("ER013"), false, false, true });
+    stepByHand(m_show.JumpBkwd(), { .errorCode = QStringLiteral("ER013") });
 }
 
 void SlideShowWindow::mmSlide_JumpFwdClick()
 {
-    stepByHand(m_show.JumpFwd(), { QStringLiteral("ER018"), false, true, false });
+    stepByHand(m_show.JumpFwd(),
+        { .errorCode = QStringLiteral("ER018"), .counterAfterFailure = true, .showsCounter = false });
 }
 
 void SlideShowWindow::stepByHand(int position, const HandStep &step)

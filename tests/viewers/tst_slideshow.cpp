@@ -331,7 +331,8 @@ private Q_SLOTS:
         f.run.dialogs.script({ Dialogs::Answer::No });
         QTest::mousePress(w->Image1, Qt::RightButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
-        QCOMPARE(f.run.dialogs.last().text, QStringLiteral("Would you like to copy this image to the Windows Clipboard?"));
+        QCOMPARE(f.run.dialogs.last().text,
+            QStringLiteral("Would you like to copy this image to the Windows Clipboard?"));
         QCOMPARE(f.run.dialogs.last().icon, Dialogs::Icon::Question);
         w->Image1_MouseDown(Qt::RightButton); // Yes
         QCOMPARE(QGuiApplication::clipboard()->image().size(), w->Image1->image().size());
@@ -342,7 +343,7 @@ private Q_SLOTS:
     {
         Fixture f(QSize(640, 480));
         SlideShowWindow *w = f.open();
-        QCOMPARE(w->mmSlide->geometry(), toPixels(Twips{ 4160, 6140, 2736, 330 }));
+        QCOMPARE(w->mmSlide->geometry(), toPixels(Twips { 4160, 6140, 2736, 330 }));
         QCOMPARE(w->Image1->size(), QSize(620, 390));
         QCOMPARE(w->panInterval->x(), twips(8170));
     }
@@ -353,7 +354,8 @@ private Q_SLOTS:
         QString seen;
         QTimer::singleShot(0, [&] {
             QWidget *modal = QApplication::activeModalWidget();
-            seen = modal->objectName() + u'|' + modal->windowTitle() + u'|' + QString::number(f.run.session.SlideShowFlag);
+            seen = modal->objectName() + u'|' + modal->windowTitle() + u'|'
+                + QString::number(f.run.session.SlideShowFlag);
             modal->close();
         });
         QTest::mouseClick(f.main->ssCmdSlide, Qt::LeftButton);
