@@ -10,6 +10,8 @@
 #include "library/ssphotowindow.h"
 #include "viewers/documentviewer.h"
 #include "viewers/pageviewer.h"
+#include "viewers/slideshowviewer.h"
+#include "platform/base/pictureloader.h"
 #include "platform/ui/busypointer.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/platformbundle.h"
@@ -75,6 +77,8 @@ MainWindow::MainWindow(Platform &platform, Session &session, QWidget *parent)
     m_pageViewer = std::make_unique<PageViewer>(platform, session, *this);
     connect(cmdBrochure, &QPushButton::clicked, this, [this] { m_pageViewer->openBrochure(); });
     connect(cmdAd, &QPushButton::clicked, this, [this] { m_pageViewer->ShowAdvertisement(); });
+    m_slideShow = std::make_unique<SlideShowViewer>(platform, session, *this, *this);
+    connect(ssCmdSlide, &QPushButton::clicked, this, [this] { m_slideShow->ssCmdSlide_Click(); });
     m_session.errors.setHost(this);
 }
 
@@ -224,6 +228,43 @@ void MainWindow::focusYearButtonAt(int index)
 void MainWindow::RefreshSelection()
 {
     m_browser->RefreshSelection();
+}
+
+bool MainWindow::showHandedBackPhoto(const QString &mediaPath)
+{
+    const QImage picture = loadPicture(m_platform.fs, mediaPath, Image4->size() * Image4->devicePixelRatioF());
+    if (picture.isNull())
+        return false;
+    Image4->setImage(picture);
+    Image4->show();
+    return true;
+}
+
+void MainWindow::setPhotoNumber(const QString &number)
+{
+    panPhoto->setCaption(number);
+}
+
+void MainWindow::setSelectionLabel(const QString &label)
+{
+    panYear->setCaption(label);
+    panYear->show();
+}
+
+void MainWindow::setFileName(const QString &fileName)
+{
+    txtFile->setText(fileName);
+}
+
+void MainWindow::setStatsCaption(const QString &caption)
+{
+    cmdStats->setText(caption);
+}
+
+void MainWindow::setDetailButtonEnabled(const QString &name, bool enabled)
+{
+    if (auto *button = centralWidget()->findChild<SSCommand *>(name, Qt::FindDirectChildrenOnly))
+        button->setEnabled(enabled);
 }
 
 void MainWindow::showScreenSaverPhotoWindow()

@@ -3,6 +3,7 @@
 #include "core/errorreporter.h"
 #include "platform/base/mediacontrol.h"
 #include "viewers/mainwindowhost.h"
+#include "viewers/slideshowhost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -14,6 +15,7 @@ class Browser;
 class DetailPanes;
 class MainMenu;
 class PageViewer;
+class SlideShowViewer;
 class ScreenSaverPhotoWindow;
 class QAction;
 class QFrame;
@@ -31,7 +33,7 @@ struct Session;
 // The main window Form1: the detail buttons, the photograph Image4, the year
 // strip Frame1 and the panels that lie over the photograph, with the menu bar.
 // It lives for the run; closing it ends the program.
-class MainWindow : public QMainWindow, public ErrorHost, public MainWindowHost
+class MainWindow : public QMainWindow, public ErrorHost, public MainWindowHost, public SlideShowHost
 {
     Q_OBJECT
 public:
@@ -50,6 +52,15 @@ public:
     void focusYearButtonAt(int index) override;
     void closeScreenSaverPhotoWindow() override;
     void RefreshSelection() override;
+
+    // SlideShowHost: what the slide show's "Exit" sets here.
+    bool showHandedBackPhoto(const QString &mediaPath) override;
+    void setPhotoNumber(const QString &number) override;
+    void setSelectionLabel(const QString &label) override;
+    void setFileName(const QString &fileName) override;
+    void setStatsCaption(const QString &caption) override;
+    void setDetailButtonEnabled(const QString &name, bool enabled) override;
+    SlideShowViewer &slideShow() const { return *m_slideShow; }
 
     Browser &browser() const { return *m_browser; }
     DetailPanes &detailPanes() const { return *m_details; }
@@ -100,6 +111,7 @@ private:
     Browser *m_browser;
     DetailPanes *m_details;
     std::unique_ptr<PageViewer> m_pageViewer;
+    std::unique_ptr<SlideShowViewer> m_slideShow;
     QPointer<ScreenSaverPhotoWindow> m_ssPhoto;
     std::array<SSCommand *, 14> m_cmdYR{}; // designed indexes 1..13
     std::array<QListWidget *, 2> m_List1{};
