@@ -6,6 +6,7 @@
 // 2048 x 1536 photographs (decode, scale into Image4 and paint) beside a
 // plain full-size decode of the same files, medians of several runs; then
 // the memory of stepping through 500 photographs.
+#include "benchsupport.h"
 #include "main/browser.h"
 #include "main/mainwindow.h"
 #include "platform/ui/sscommand.h"
@@ -15,20 +16,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPainter>
-#include <QRandomGenerator>
 #include <QTextStream>
 
-#include <algorithm>
 #include <sys/resource.h>
 
 namespace {
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 double residentMb()
 {
     QFile statm(QStringLiteral("/proc/self/statm"));
@@ -43,24 +35,6 @@ double peakMb()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0;
-}
-
-// A photograph-like picture: gradients and noise, so the JPEG is of a realistic size.
-void writeLargePhoto(const QString &file, int seed)
-{
-    QImage image(2048, 1536, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient sky(0, 0, 0, 1536);
-    sky.setColorAt(0, QColor::fromHsv((seed * 37) % 360, 120, 230));
-    sky.setColorAt(1, QColor::fromHsv((seed * 53) % 360, 200, 60));
-    p.fillRect(image.rect(), sky);
-    QRandomGenerator random(seed);
-    for (int i = 0; i < 4000; ++i) {
-        p.setPen(QColor::fromRgb(random.generate()));
-        p.drawLine(random.bounded(2048), random.bounded(1536), random.bounded(2048), random.bounded(1536));
-    }
-    p.end();
-    image.save(file, "JPG", 85);
 }
 }
 
@@ -97,10 +71,9 @@ int main(int argc, char *argv[])
 
     // (b) steps through 2048 x 1536 photographs of one year.
     QTemporaryDir large;
-    QDir().mkpath(large.filePath(QStringLiteral("disc/birds")));
     const int groupSize = 10;
     for (int i = 1; i <= groupSize; ++i)
-        writeLargePhoto(large.filePath(QStringLiteral("disc/birds/57%1.jpg").arg(i, 3, 10, QLatin1Char('0'))), i);
+        writeBenchPhoto(large.filePath(QStringLiteral("disc/birds/57%1.jpg").arg(i, 3, 10, QLatin1Char('0'))), QSize(2048, 1536), i);
     QDir().mkpath(large.filePath(QStringLiteral("program")));
     Harness harness(large);
     harness.startup.run({});

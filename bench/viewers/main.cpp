@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 void benchSlideShowTick(QTextStream &out);
+void benchPageTurn(QTextStream &out);
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
 
     const BenchSection sections[] = {
         { "slide show: one timed slide", benchSlideShowTick },
+        { "brochure: one page turn", benchPageTurn },
     };
     for (const BenchSection &section : sections) {
         out << "== " << section.name << Qt::endl;
