@@ -8,6 +8,7 @@
 #include "platform/base/singleinstance.h"
 #include "platform/ui/platformbundle.h"
 #include "platform/ui/qtdialogs.h"
+#include "platform/ui/printerqt.h"
 #include "platform/ui/qtmediacontrol.h"
 #include "platform/ui/qtscreen.h"
 
@@ -26,7 +27,8 @@ int main(int argc, char *argv[])
     QtSettingsStore settings;
     QtScreen screen;
     PlainDesktop desktop;
-    Platform platform{ fs, dialogs, settings, screen, desktop, qtMediaControls() };
+    QtPrinter printer(QtPrinter::Target::DefaultPrinter, QtPrinter::documentsFolder());
+    Platform platform{ fs, dialogs, settings, screen, desktop, qtMediaControls(), printer };
 
     Session session(dialogs);
     session.roots.ProgramFolder = programFolder();

@@ -8,6 +8,7 @@
 #include "core/errortable.h"
 #include "core/session.h"
 #include "library/ssphotowindow.h"
+#include "viewers/documenttable.h"
 #include "viewers/documentviewer.h"
 #include "viewers/pageviewer.h"
 #include "viewers/slideshowviewer.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(Platform &platform, Session &session, QWidget *parent)
     createYearStrip(client);
     createPanels(client);
     connectMenu();
+    connectDocumentMenu();
 
     MMControl1 = platform.mediaControls();
     m_browser = new Browser(*this, platform, session);
@@ -180,6 +182,15 @@ void MainWindow::connectMenu()
         menuBar()->setFocus();
         menuBar()->setActiveAction(menuBar()->actions().constFirst());
     });
+}
+
+void MainWindow::connectDocumentMenu()
+{
+    for (const QString &name : documentMenuEntries()) {
+        connect(menu(name), &QAction::triggered, this, [this, name] {
+            OpenDocument(m_platform, m_session, *this, *documentEntry(name));
+        });
+    }
 }
 
 QAction *MainWindow::menu(const QString &name) const

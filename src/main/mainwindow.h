@@ -102,6 +102,8 @@ private:
     void createYearStrip(QWidget *client);
     void createPanels(QWidget *client);
     void connectMenu();
+    // The menu entries that open a fixed document of the document table.
+    void connectDocumentMenu();
     // The Resize rule: any change of size brings back a task bar this program hid.
     void Form_Resize();
 

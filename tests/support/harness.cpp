@@ -9,7 +9,8 @@ Harness::Harness(const QTemporaryDir &dir, QSize screenPixels)
     : fs(DriveMap({ { u'E', dir.filePath(QStringLiteral("disc")) } }))
     , screen(screenPixels)
     , media(std::make_shared<MediaLog>())
-    , platform{ fs, dialogs, settings, screen, desktop, recordingMediaControls(media) }
+    , printer(dir.filePath(QStringLiteral("printed")))
+    , platform{ fs, dialogs, settings, screen, desktop, recordingMediaControls(media), printer }
     , session(dialogs)
     , instance(dir.filePath(QStringLiteral("lock")))
     , startup(platform, session, instance)

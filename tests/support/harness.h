@@ -8,6 +8,7 @@
 #include "support/fakes.h"
 #include "support/recordingdialogs.h"
 #include "support/recordingmediacontrol.h"
+#include "support/testprinter.h"
 
 #include <QTemporaryDir>
 
@@ -23,6 +24,7 @@ struct Harness
     FakeScreen screen;
     FakeDesktop desktop;
     std::shared_ptr<MediaLog> media;
+    TestPrinter printer;
     Platform platform;
     Session session;
     SingleInstance instance;

@@ -7,6 +7,7 @@
 #include "platform/ui/stretchedimage.h"
 #include "support/fakes.h"
 #include "support/recordingdialogs.h"
+#include "support/testprinter.h"
 #include "viewers/mainwindowhost.h"
 #include "viewers/pageviewer.h"
 #include "viewers/pageviewerwindow.h"
@@ -67,7 +68,8 @@ public:
 struct Run
 {
     Run(const QTemporaryDir &dir, const QString &year)
-        : fs(DriveMap({ { u'E', dir.path() } })), platform{ fs, dialogs, settings, screen, desktop, {} }
+        : fs(DriveMap({ { u'E', dir.path() } })), printer(dir.filePath("printed"))
+        , platform{ fs, dialogs, settings, screen, desktop, {}, printer }
         , session(dialogs), viewer(platform, session, host)
     {
         session.roots.MediaRoot = QStringLiteral("E:");
@@ -93,6 +95,7 @@ struct Run
     MemorySettingsStore settings;
     FakeScreen screen;
     FakeDesktop desktop;
+    TestPrinter printer;
     Platform platform;
     Session session;
     FakeHost host;

@@ -6,6 +6,7 @@
 #include "platform/base/mediafs.h"
 #include "platform/base/screen.h"
 #include "platform/base/settingsstore.h"
+#include "platform/ui/printer.h"
 
 // The services every window uses. Production passes the Qt implementations,
 // tests pass doubles.
@@ -17,4 +18,5 @@ struct Platform
     Screen &screen;
     Desktop &desktop;
     MediaControlFactory mediaControls;
+    Printer &printer;
 };

@@ -37,3 +37,9 @@ int RichTextBox::textLength() const
 {
     return document()->characterCount() - 1;
 }
+
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTextBrowser::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}

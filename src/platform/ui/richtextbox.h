@@ -18,4 +18,11 @@ public:
     bool loadFile(const MediaFs &fs, const QString &mediaPath);
     // The number of characters of the text, as the box reports it.
     int textLength() const;
+
+Q_SIGNALS:
+    // A double-click anywhere in the text, after the box has selected the word.
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 };

@@ -1,0 +1,205 @@
+// Times reading, laying out, opening and printing the anthology's documents.
+//
+//   bench_richtext [disc folder]
+//
+// Without a folder, a sample disc is generated into a temporary folder. For
+// every document of its richtext folder: reading the RTF (MB/s), and opening
+// it in a box of the viewer's size (read, lay out, first paint). Then a
+// generated document of about 1 MB with tables and formatting, one of about
+// 270 KB, and printing the large one to a PDF file.
+#include "generator.h"
+#include "rtfwriter.h"
+#include "platform/base/mediafs.h"
+#include "platform/richtext/rtfreader.h"
+#include "platform/ui/printer.h"
+#include "platform/ui/printerqt.h"
+#include "platform/ui/richtextbox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+QTextStream out(stdout);
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// The median of five runs of the step, in milliseconds.
+template<typename Step>
+double timeMs(Step step)
+{
+    QList<double> runs;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        runs << timer.nsecsElapsed() / 1e6;
+    }
+    return median(runs);
+}
+
+QString sentence(QRandomGenerator &random)
+{
+    static const QStringList words{ "chrome", "Vireon", "hardtop", "sedan", "coupe", "V-8", "engine", "showroom",
+                                    "two-tone", "whitewall", "dealer", "brochure", "horsepower", "convertible",
+                                    "wagon", "grille", "fin", "dashboard", "odometer", "café", "naïve", "1957" };
+    QStringList picked;
+    const int count = 8 + random.bounded(18);
+    for (int i = 0; i < count; ++i)
+        picked << words.at(random.bounded(words.size()));
+    picked.first()[0] = picked.first().at(0).toUpper();
+    return picked.join(u' ') + u'.';
+}
+
+// A document of about the size given: headings, paragraphs, lists, tab
+// stops and bordered tables, in proportions like the anthology's own.
+QByteArray largeDocument(int bytes)
+{
+    QRandomGenerator random(1957);
+    RtfWriter rtf;
+    rtf.title(QStringLiteral("The Vireon Anthology: Collected Model Data"));
+    QByteArray document;
+    for (int section = 1; document.size() < bytes; ++section) {
+        rtf.heading(QStringLiteral("Section %1").arg(section));
+        for (int p = 0; p < 6; ++p) {
+            QString paragraph;
+            for (int s = 0; s < 6; ++s)
+                paragraph += sentence(random) + u' ';
+            rtf.paragraph(paragraph);
+        }
+        rtf.bullets({ sentence(random), sentence(random), sentence(random) });
+        QList<QStringList> rows;
+        for (int r = 0; r < 6; ++r)
+            rows << QStringList{ sentence(random).left(24), QStringLiteral("%1").arg(random.bounded(9999)),
+                                 QStringLiteral("$%1.00").arg(random.bounded(5000)) };
+        rtf.tabbed(rows);
+        QList<QStringList> table{ { "Model", "Body", "Engine", "Price" } };
+        for (int r = 0; r < 10; ++r)
+            table << QStringList{ QStringLiteral("Model %1").arg(r), sentence(random).left(30),
+                                  QStringLiteral("%1 cu in").arg(200 + random.bounded(200)),
+                                  QStringLiteral("$%1").arg(2000 + random.bounded(3000)) };
+        rtf.table(table, { 1800, 3600, 1800, 1440 });
+        rtf.note(sentence(random));
+        document = rtf.finish();
+    }
+    return document;
+}
+
+struct Opened
+{
+    double readMs = 0;
+    double openMs = 0;
+};
+
+Opened measure(const QByteArray &rtf, const MediaFs &fs, const QString &mediaPath)
+{
+    Opened result;
+    result.readMs = timeMs([&] {
+        QTextDocument document;
+        readRtf(rtf, document);
+    });
+    result.openMs = timeMs([&] {
+        RichTextBox box;
+        box.resize(513, 409);
+        box.loadFile(fs, mediaPath);
+        box.document()->size(); // the whole layout at the box's width
+        box.grab();             // and the first screen painted
+    });
+    return result;
+}
+
+QString mb(double bytes)
+{
+    return QString::number(bytes / (1024 * 1024), 'f', 2);
+}
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir temp;
+    QString disc = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (disc.isEmpty()) {
+        const QString failure = generateDisc(temp.path());
+        if (!failure.isEmpty()) {
+            out << "Cannot write the sample disc: " << failure << Qt::endl;
+            return 1;
+        }
+        disc = temp.filePath(QStringLiteral("disc"));
+    }
+    const MediaFs fs(DriveMap({ { u'E', disc } }));
+    const QStringList names = fs.list(QStringLiteral("E:\\richtext\\*.rtf"));
+    if (names.isEmpty()) {
+        out << "No documents in " << disc << "/richtext" << Qt::endl;
+        return 1;
+    }
+
+    qint64 totalBytes = 0;
+    double totalReadMs = 0;
+    double totalOpenMs = 0;
+    QString slowest;
+    double slowestMs = 0;
+    for (const QString &name : names) {
+        const QString path = QStringLiteral("E:\\richtext\\") + name;
+        const QByteArray rtf = *fs.readAll(path);
+        const Opened opened = measure(rtf, fs, path);
+        totalBytes += rtf.size();
+        totalReadMs += opened.readMs;
+        totalOpenMs += opened.openMs;
+        if (opened.openMs > slowestMs) {
+            slowestMs = opened.openMs;
+            slowest = name + QStringLiteral(" (") + QString::number(rtf.size() / 1024) + QStringLiteral(" KB)");
+        }
+    }
+    out << "Disc documents: " << names.size() << ", " << mb(totalBytes) << " MB\n";
+    out << "  read:  " << QString::number(totalBytes / (1024.0 * 1024) / (totalReadMs / 1000), 'f', 1) << " MB/s, "
+        << QString::number(totalReadMs / names.size(), 'f', 2) << " ms a document\n";
+    out << "  open in the viewer (read, lay out, paint): " << QString::number(totalOpenMs / names.size(), 'f', 2)
+        << " ms a document, slowest " << QString::number(slowestMs, 'f', 2) << " ms: " << slowest << "\n";
+
+    QDir().mkpath(temp.filePath(QStringLiteral("large")));
+    const MediaFs tempFs(DriveMap({ { u'F', temp.filePath(QStringLiteral("large")) } }));
+    for (const int size : { 270 * 1024, 1024 * 1024 }) {
+        const QByteArray rtf = largeDocument(size);
+        const QString name = QStringLiteral("large%1.rtf").arg(size / 1024);
+        QFile file(temp.filePath(QStringLiteral("large/") + name));
+        file.open(QIODevice::WriteOnly);
+        file.write(rtf);
+        file.close();
+        const Opened opened = measure(rtf, tempFs, QStringLiteral("F:\\") + name);
+        out << "Generated document of " << rtf.size() / 1024 << " KB: read "
+            << QString::number(opened.readMs, 'f', 1) << " ms ("
+            << QString::number(rtf.size() / (1024.0 * 1024) / (opened.readMs / 1000), 'f', 1) << " MB/s), open "
+            << QString::number(opened.openMs, 'f', 1) << " ms\n";
+        if (size < 1024 * 1024)
+            continue;
+
+        QTextDocument document;
+        readRtf(rtf, document);
+        QtPrinter printer(QtPrinter::Target::PdfOnly, temp.filePath(QStringLiteral("printed")));
+        QElapsedTimer timer;
+        timer.start();
+        QFile::remove("/tmp/docs-large.pdf");
+    const PrintOutcome outcome = PrintRichText(printer, document, PageMargins{ 1440, 1440, 1440, 1440 },
+                                                   QStringLiteral("Large document"));
+        const double printMs = timer.nsecsElapsed() / 1e6;
+        QFile::copy(outcome.pdfFile, "/tmp/docs-large.pdf");
+        out << "  printed to PDF in " << QString::number(printMs, 'f', 0) << " ms, "
+            << mb(QFileInfo(outcome.pdfFile).size()) << " MB" << (outcome.printed ? "" : " (failed: ")
+            << (outcome.printed ? QString() : outcome.failure + u')') << "\n";
+    }
+    out.flush();
+    return 0;
+}

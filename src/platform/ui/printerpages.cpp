@@ -1,0 +1,148 @@
+#include "printerpages.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+void addFrame(const QTextFrame *frame, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands);
+
+// One band a line. A line reaches down to where the next line of its
+// paragraph begins, so fixed line spacing is cut where it is laid out.
+void addBlock(const QTextBlock &block, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands)
+{
+    const QTextLayout *text = block.layout();
+    const QPointF origin = layout.blockBoundingRect(block).topLeft();
+    const bool pageBreak = block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+    for (int i = 0; i < text->lineCount(); ++i) {
+        const QTextLine line = text->lineAt(i);
+        const qreal top = origin.y() + line.y();
+        const qreal bottom =
+            i + 1 < text->lineCount() ? origin.y() + text->lineAt(i + 1).y() : top + line.height();
+        bands.append(TextBand{ top, std::max(bottom, top), block.position() + line.textStart(), pageBreak && i == 0 });
+    }
+}
+
+// One band a table row, from the top of its cells' first lines to the bottom
+// of their last, widened by the cells' padding and border; rows joined by a
+// cell that spans them stay together.
+void addTable(const QTextTable *table, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands)
+{
+    const QTextTableFormat format = table->format();
+    const qreal edge = format.cellPadding() + format.border() + format.cellSpacing();
+    std::optional<TextBand> group;
+    int groupLastRow = -1;
+    for (int row = 0; row < table->rows(); ++row) {
+        QList<TextBand> lines;
+        int first = -1;
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.row() != row || cell.column() != column)
+                continue; // covered by a cell that began earlier
+            if (first < 0)
+                first = cell.firstPosition();
+            groupLastRow = std::max(groupLastRow, row + cell.rowSpan() - 1);
+            for (auto it = cell.begin(); !it.atEnd(); ++it) {
+                if (it.currentFrame())
+                    addFrame(it.currentFrame(), layout, lines);
+                else
+                    addBlock(it.currentBlock(), layout, lines);
+            }
+        }
+        if (!lines.isEmpty()) {
+            qreal top = lines.constFirst().top;
+            qreal bottom = lines.constFirst().bottom;
+            for (const TextBand &line : std::as_const(lines)) {
+                top = std::min(top, line.top);
+                bottom = std::max(bottom, line.bottom);
+            }
+            if (!group)
+                group = TextBand{ top - edge, bottom + edge, first, lines.constFirst().breakBefore };
+            else
+                group->bottom = std::max(group->bottom, bottom + edge);
+        }
+        if (group && row >= groupLastRow) {
+            bands.append(*group);
+            group.reset();
+        }
+    }
+    if (group)
+        bands.append(*group);
+}
+
+void addFrame(const QTextFrame *frame, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands)
+{
+    for (auto it = frame->begin(); !it.atEnd(); ++it) {
+        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame()))
+            addTable(table, layout, bands);
+        else if (it.currentFrame())
+            addFrame(it.currentFrame(), layout, bands);
+        else
+            addBlock(it.currentBlock(), layout, bands);
+    }
+}
+}
+
+RichTextPages::RichTextPages(const QTextDocument &source, QPaintDevice *device, qreal width)
+    : m_source(&source)
+    , m_revision(source.revision())
+    , m_width(width)
+    , m_layout(source.clone())
+{
+    m_layout->documentLayout()->setPaintDevice(device);
+    m_layout->setDocumentMargin(0);
+    m_layout->setTextWidth(width);
+    addFrame(m_layout->rootFrame(), *m_layout->documentLayout(), m_bands);
+}
+
+RichTextPages::~RichTextPages() = default;
+
+bool RichTextPages::isFor(const QTextDocument &source, qreal width) const
+{
+    return m_source == &source && m_revision == source.revision() && m_width == width;
+}
+
+PageSlice RichTextPages::slice(int first, qreal height) const
+{
+    return pageSlice(m_bands, first, height, m_layout->characterCount() - 1);
+}
+
+void RichTextPages::draw(QPainter &painter, const PageSlice &slice, QPointF topLeft) const
+{
+    painter.save();
+    painter.translate(topLeft.x(), topLeft.y() - slice.top);
+    // The layout draws every line that touches its clip, and one more above
+    // it within a paragraph; in a PDF file that text would be there twice,
+    // invisible but found and copied. A paragraph that goes on from the page
+    // before therefore draws its own lines, and the layout draws only what
+    // lies wholly inside the slice, a device pixel in from its edges.
+    constexpr qreal Inside = 1;
+    qreal top = slice.top;
+    const QTextBlock block = m_layout->findBlock(slice.first);
+    const QTextLayout *text = block.layout();
+    const QTextLine line = text->lineForTextPosition(slice.first - block.position());
+    if (line.isValid() && line.lineNumber() > 0) {
+        const QPointF origin = m_layout->documentLayout()->blockBoundingRect(block).topLeft();
+        for (int i = line.lineNumber(); i < text->lineCount(); ++i) {
+            const QTextLine continued = text->lineAt(i);
+            if (origin.y() + continued.y() >= slice.bottom)
+                break;
+            continued.draw(&painter, origin);
+        }
+        top = m_layout->documentLayout()->blockBoundingRect(block).bottom();
+    }
+    // Wide tables and pictures may reach past the right margin: they are
+    // printed there rather than lost.
+    const qreal width = std::max(m_width, m_layout->size().width());
+    const QRectF inside(0, top + Inside, width, slice.bottom - top - 2 * Inside);
+    if (inside.height() > 0)
+        m_layout->drawContents(&painter, inside);
+    painter.restore();
+}

@@ -1,0 +1,176 @@
+#include "platform/richtext/rtfreader.h"
+#include "platform/ui/printer.h"
+#include "platform/ui/printerqt.h"
+#include "support/pdftext.h"
+#include "support/testprinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+constexpr PageMargins OneInch{ 1440, 1440, 1440, 1440 };
+
+QTextDocument *readDocument(const QByteArray &rtf, QObject *parent)
+{
+    auto *document = new QTextDocument(parent);
+    readRtf(rtf, *document);
+    return document;
+}
+
+// Paragraphs of one line each, exactly 12 points apart: "L001" to "L<count>".
+QByteArray evenLines(int count)
+{
+    QByteArray rtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}\\f0\\fs20\\sl-240\\slmult0 ");
+    for (int i = 1; i <= count; ++i)
+        rtf += "L" + QByteArray::number(i).rightJustified(3, '0') + (i < count ? "\\par " : "");
+    return rtf + "}";
+}
+
+// Wrapped paragraphs of numbered words, bold and italic runs, a page break
+// and tables of short cells.
+QByteArray mixedDocument(QStringList *words)
+{
+    QByteArray rtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss Arial;}}\\f0\\fs24 ");
+    int word = 0;
+    for (int part = 1; part <= 6; ++part) {
+        for (int paragraph = 0; paragraph < 4; ++paragraph) {
+            for (int i = 0; i < 60; ++i) {
+                const QString w = QStringLiteral("w%1").arg(++word, 4, 10, QLatin1Char('0'));
+                *words << w;
+                rtf += (i % 11 == 3 ? "{\\b " : i % 13 == 5 ? "{\\i\\f1 " : "{") + w.toLatin1() + "} ";
+            }
+            rtf += "\\par ";
+        }
+        for (int row = 1; row <= 8; ++row) {
+            rtf += "\\trowd\\cellx3000\\cellx6000\\cellx9000 ";
+            for (int cell = 1; cell <= 3; ++cell) {
+                const QString w = QStringLiteral("t%1r%2c%3").arg(part).arg(row).arg(cell);
+                *words << w;
+                rtf += "\\intbl " + w.toLatin1() + "\\cell ";
+            }
+            rtf += "\\row ";
+        }
+        rtf += part == 3 ? "\\pard\\page " : "\\pard\\par ";
+    }
+    return rtf + "}";
+}
+}
+
+class TestPrintRichText : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!pdfToolsAvailable())
+            QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the printed pages");
+    }
+
+    void pagesContinueAtTheFirstLineNotPrinted()
+    {
+        TestPrinter printer(m_dir.filePath(QStringLiteral("even")));
+        QTextDocument *document = readDocument(evenLines(150), this);
+        const PrintOutcome outcome = PrintRichText(printer, *document, OneInch, QStringLiteral("Even lines"));
+        QVERIFY2(outcome.printed, qPrintable(outcome.failure));
+        QCOMPARE(printer.printed.size(), 1);
+        QCOMPARE(printer.releases, 1);
+
+        // Twelve-point lines on the page less two inches.
+        QVERIFY(printer.startJob(QStringLiteral("paper")));
+        const int perPage = (printer.paperSize().height() - 2 * 1440) / 240;
+        printer.endJob();
+        const int pages = (150 + perPage - 1) / perPage;
+        const QString file = printer.printed.constFirst();
+        QCOMPARE(pdfPageCount(file), pages);
+        for (int page = 1; page <= pages; ++page) {
+            QStringList expected;
+            for (int line = (page - 1) * perPage + 1; line <= std::min(150, page * perPage); ++line)
+                expected << QStringLiteral("L%1").arg(line, 3, 10, QLatin1Char('0'));
+            QCOMPARE(pdfWords(file, page), expected);
+        }
+    }
+
+    void noWordIsLostOrRepeatedAcrossPages()
+    {
+        TestPrinter printer(m_dir.filePath(QStringLiteral("mixed")));
+        QStringList words;
+        QTextDocument *document = readDocument(mixedDocument(&words), this);
+        QVERIFY(PrintRichText(printer, *document, OneInch, QStringLiteral("Mixed")).printed);
+        const QString file = printer.printed.constFirst();
+        const int pages = pdfPageCount(file);
+        QVERIFY(pages >= 4);
+        QStringList printed;
+        QStringList pageStarts;
+        for (int page = 1; page <= pages; ++page) {
+            const QStringList onPage = pdfWords(file, page);
+            QVERIFY2(!onPage.isEmpty(), qPrintable(QStringLiteral("page %1 is blank").arg(page)));
+            printed += onPage;
+            pageStarts << onPage.constFirst();
+        }
+        // The page break after the third part: the fourth begins a page.
+        QVERIFY(pageStarts.contains(QStringLiteral("w0721")));
+        std::sort(words.begin(), words.end());
+        std::sort(printed.begin(), printed.end());
+        QCOMPARE(printed, words);
+    }
+
+    void oneJobHoldsDocumentsAndPictures()
+    {
+        TestPrinter printer(m_dir.filePath(QStringLiteral("booklet")));
+        QTextDocument *first = readDocument(evenLines(3), this);
+        QTextDocument *second = readDocument("{\\rtf1\\ansi Second document.}", this);
+        QVERIFY(printer.startJob(QStringLiteral("Booklet")));
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::darkBlue);
+        printer.drawPicture(QRect(1440, 1440, 2880, 2160), picture);
+        printer.drawText(QPoint(1440, 4000), QStringLiteral("Caption line"), QFont(QStringLiteral("Serif"), 12));
+        printer.newPage();
+        printRichTextPages(printer, *first, OneInch);
+        printer.newPage();
+        printRichTextPages(printer, *second, OneInch);
+        QVERIFY(printer.endJob().printed);
+        const QString file = printer.printed.constFirst();
+        QCOMPARE(pdfPageCount(file), 3);
+        QCOMPARE(pdfWords(file, 1), (QStringList{ "Caption", "line" }));
+        QCOMPARE(pdfWords(file, 2), (QStringList{ "L001", "L002", "L003" }));
+        QCOMPARE(pdfWords(file, 3), (QStringList{ "Second", "document." }));
+    }
+
+    void withoutPrinterTheJobIsSavedAsANewPdf()
+    {
+        const QString folder = m_dir.filePath(QStringLiteral("Documents"));
+        QtPrinter printer(QtPrinter::Target::PdfOnly, folder);
+        QTextDocument *document = readDocument(evenLines(2), this);
+        const PrintOutcome first = PrintRichText(printer, *document, OneInch, QStringLiteral("The Vireon Anthology       Notice"));
+        const PrintOutcome second = PrintRichText(printer, *document, OneInch, QStringLiteral("The Vireon Anthology       Notice"));
+        QVERIFY(first.printed && second.printed);
+        QCOMPARE(first.pdfFile, QDir::toNativeSeparators(folder + QStringLiteral("/The Vireon Anthology Notice.pdf")));
+        QCOMPARE(second.pdfFile, QDir::toNativeSeparators(folder + QStringLiteral("/The Vireon Anthology Notice (2).pdf")));
+        QCOMPARE(pdfWords(first.pdfFile), (QStringList{ "L001", "L002" }));
+        QCOMPARE(pdfPageCount(second.pdfFile), 1);
+    }
+
+    void aJobThatCannotStartSaysWhy()
+    {
+        // A file where the folder should be: nothing can be saved there.
+        const QString blocked = m_dir.filePath(QStringLiteral("blocked"));
+        QFile(blocked).open(QIODevice::WriteOnly);
+        QtPrinter printer(QtPrinter::Target::PdfOnly, blocked + QStringLiteral("/Documents"));
+        QTextDocument *document = readDocument(evenLines(2), this);
+        const PrintOutcome outcome = PrintRichText(printer, *document, OneInch, QStringLiteral("Notice"));
+        QVERIFY(!outcome.printed);
+        QVERIFY(outcome.pdfFile.isEmpty());
+        QVERIFY2(outcome.failure.contains(QDir::toNativeSeparators(blocked)), qPrintable(outcome.failure));
+        QVERIFY(!printer.endJob().printed); // nothing is left open
+    }
+};
+
+QTEST_MAIN(TestPrintRichText)
+#include "tst_printrichtext.moc"

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Reading printed PDF files back with poppler's pdfinfo and pdftotext.
+// Whether the tools are installed; tests that need them skip without.
+bool pdfToolsAvailable();
+// The number of pages; 0 when the file is not a PDF document.
+int pdfPageCount(const QString &file);
+// The words of one page (1-based), or of the whole file with page 0.
+QStringList pdfWords(const QString &file, int page = 0);
