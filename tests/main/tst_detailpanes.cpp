@@ -151,19 +151,20 @@ private Q_SLOTS:
         Fixture f;
         f.window->menu(QStringLiteral("mnuStuff(5)"))->trigger(); // stamps
         f.window->browser().NextPhoto();                           // photograph 2
-        f.window->cmdStats->click();
+        QVERIFY(!f.window->cmdStats->isEnabled()); // kept disabled for stamps; the handler still knows them
+        f.window->detailPanes().cmdStats_Click();
         RichTextBox *pane = f.window->rtbDetails;
         QVERIFY(pane->isVisible());
         QVERIFY(pane->toPlainText().contains(QStringLiteral("Stamp number two")));
         QCOMPARE(pane->size(), QSize(329, 106));
         QCOMPARE(pane->geometry().right(), f.window->cmdAd->geometry().right() - 10);
         QCOMPARE(pane->y(), f.window->Image4->y() + 9);
-        f.window->cmdStats->click();
+        f.window->detailPanes().cmdStats_Click();
         QVERIFY(pane->isHidden());
         QVERIFY(f.opened.isEmpty());
 
         f.window->browser().NextPhoto(); // photograph 1: zz002.rtf is not on the disc
-        f.window->cmdStats->click();
+        f.window->detailPanes().cmdStats_Click();
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER027")));
         QVERIFY(pane->isHidden());
     }
