@@ -5,13 +5,19 @@
 #include <QFileInfo>
 #include <QImage>
 
-Harness::Harness(const QTemporaryDir &dir, QSize screenPixels)
-    : fs(DriveMap({ { u'E', dir.filePath(QStringLiteral("disc")) } }))
+TestServices::TestServices(const QString &disc, const QString &printed, QSize screenPixels)
+    : fs(DriveMap({ { u'E', disc } }))
     , screen(screenPixels)
     , media(std::make_shared<MediaLog>())
-    , printer(dir.filePath(QStringLiteral("printed")))
+    , printer(printed)
     , platform{ fs, dialogs, settings, screen, desktop, recordingMediaControls(media), printer }
     , session(dialogs)
+{
+    session.roots.MediaRoot = QStringLiteral("E:");
+}
+
+Harness::Harness(const QTemporaryDir &dir, QSize screenPixels)
+    : TestServices(dir.filePath(QStringLiteral("disc")), dir.filePath(QStringLiteral("printed")), screenPixels)
     , instance(dir.filePath(QStringLiteral("lock")))
     , startup(platform, session, instance)
 {

@@ -12,11 +12,11 @@
 
 #include <QTemporaryDir>
 
-// One start of the program against a disc in E: ("<dir>/disc") and a program
-// folder ("<dir>/program"), with every service replaced by a double.
-struct Harness
+// Every service replaced by a double, over a disc in E: ("<disc>"); printed
+// jobs go to "<printed>" as PDF files.
+struct TestServices
 {
-    explicit Harness(const QTemporaryDir &dir, QSize screenPixels = QSize(800, 600));
+    TestServices(const QString &disc, const QString &printed, QSize screenPixels = QSize(800, 600));
 
     MediaFs fs;
     RecordingDialogs dialogs;
@@ -27,6 +27,14 @@ struct Harness
     TestPrinter printer;
     Platform platform;
     Session session;
+};
+
+// One start of the program against a disc in E: ("<dir>/disc") and a program
+// folder ("<dir>/program").
+struct Harness : TestServices
+{
+    explicit Harness(const QTemporaryDir &dir, QSize screenPixels = QSize(800, 600));
+
     SingleInstance instance;
     Startup startup;
 };

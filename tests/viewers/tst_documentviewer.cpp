@@ -6,13 +6,13 @@
 #include "platform/ui/printerqt.h"
 #include "platform/ui/richtextbox.h"
 #include "platform/ui/sscommand.h"
+#include "support/fakehost.h"
 #include "support/harness.h"
 #include "support/pdftext.h"
 #include "viewers/documenttable.h"
 #include "viewers/documentviewer.h"
 #include "viewers/documentviewerrules.h"
 #include "viewers/documentviewerwindow.h"
-#include "viewers/mainwindowhost.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,22 +22,6 @@
 #include <QTimer>
 
 namespace {
-class FakeHost : public MainWindowHost
-{
-public:
-    QWidget *mainWindow() override { return nullptr; }
-    QString CurrentSelection() const override { return QStringLiteral("1957"); }
-    void FocusYearButton() override { ++focused; }
-    void focusYearButtonAt(int) override { }
-    void enableMainWindow() override { ++enabled; }
-    void closeScreenSaverPhotoWindow() override { ++saverClosed; }
-    void RefreshSelection() override { }
-
-    int focused = 0;
-    int enabled = 0;
-    int saverClosed = 0;
-};
-
 void writeFile(const QString &file, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(file).path());
@@ -57,15 +41,17 @@ QByteArray longDocument(int count)
 
 // A disc in E: with the menu documents, a screen of 800 x 600 and a printer
 // that prints into PDF files of the temporary folder.
-struct Run
+// The folder comes first, so that it exists before the services that use it.
+struct Folder
+{
+    QTemporaryDir dir;
+};
+
+struct Run : Folder, TestServices
 {
     Run()
-        : fs(DriveMap({ { u'E', dir.filePath(QStringLiteral("disc")) } }))
-        , printer(dir.filePath(QStringLiteral("printed")))
-        , platform{ fs, dialogs, settings, screen, desktop, {}, printer }
-        , session(dialogs)
+        : TestServices(dir.filePath(QStringLiteral("disc")), dir.filePath(QStringLiteral("printed")))
     {
-        session.roots.MediaRoot = QStringLiteral("E:");
         writeFile(dir.filePath("disc/RICHTEXT/Credits.RTF"), "{\\rtf1\\ansi Thanks to everyone.}");
         writeFile(dir.filePath("disc/RICHTEXT/wallpaper instructions.rtf"), "{\\rtf1\\ansi Right-click the desktop.}");
         writeFile(dir.filePath("disc/RICHTEXT/register.rtf"), "{\\rtf1\\ansi Name and address.}");
@@ -87,15 +73,6 @@ struct Run
         OpenDocument(platform, session, host, *documentEntry(control));
     }
 
-    QTemporaryDir dir;
-    MediaFs fs;
-    RecordingDialogs dialogs;
-    MemorySettingsStore settings;
-    FakeScreen screen;
-    FakeDesktop desktop;
-    TestPrinter printer;
-    Platform platform;
-    Session session;
     FakeHost host;
 };
 }
@@ -148,7 +125,7 @@ private Q_SLOTS:
         });
         QCOMPARE(run.host.saverClosed, 1);
         QCOMPARE(run.host.enabled, 1);
-        QCOMPARE(run.host.focused, 1);
+        QCOMPARE(run.host.focusedNext, 1);
         QVERIFY(run.dialogs.shown().isEmpty());
     }
 
@@ -160,7 +137,7 @@ private Q_SLOTS:
             QVERIFY(!viewer->isVisible());
         });
         QCOMPARE(run.host.enabled, 1);
-        QCOMPARE(run.host.focused, 1);
+        QCOMPARE(run.host.focusedNext, 1);
     }
 
     void aDocumentThatCannotBeLoadedReportsTheCallersCode_data()

@@ -5,10 +5,11 @@
 #include "platform/ui/spinbutton.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/stretchedimage.h"
+#include "support/fakehost.h"
+#include "support/harness.h"
 #include "support/fakes.h"
 #include "support/recordingdialogs.h"
 #include "support/testprinter.h"
-#include "viewers/mainwindowhost.h"
 #include "viewers/pageviewer.h"
 #include "viewers/pageviewerwindow.h"
 
@@ -46,33 +47,14 @@ void writeHugeHeader(const QString &file)
     f.write(bytes);
 }
 
-class FakeHost : public MainWindowHost
-{
-public:
-    QWidget *mainWindow() override { return nullptr; }
-    QString CurrentSelection() const override { return label; }
-    void FocusYearButton() override { }
-    void focusYearButtonAt(int index) override { focused << index; }
-    void enableMainWindow() override { ++enabled; }
-    void closeScreenSaverPhotoWindow() override { ++saverClosed; }
-    void RefreshSelection() override { }
-
-    QString label;
-    QList<int> focused;
-    int enabled = 0;
-    int saverClosed = 0;
-};
-
 // The viewer over a disc in E: with an 800 x 600 screen. The offscreen
 // platform frames windows with 2 pixels a side: the client area is 796 x 596.
-struct Run
+struct Run : TestServices
 {
     Run(const QTemporaryDir &dir, const QString &year)
-        : fs(DriveMap({ { u'E', dir.path() } })), printer(dir.filePath("printed"))
-        , platform{ fs, dialogs, settings, screen, desktop, {}, printer }
-        , session(dialogs), viewer(platform, session, host)
+        : TestServices(dir.path(), dir.filePath(QStringLiteral("printed")))
+        , viewer(platform, session, host)
     {
-        session.roots.MediaRoot = QStringLiteral("E:");
         select(year);
     }
     void select(const QString &year)
@@ -90,14 +72,6 @@ struct Run
         viewer.ShowAdvertisement();
     }
 
-    MediaFs fs;
-    RecordingDialogs dialogs;
-    MemorySettingsStore settings;
-    FakeScreen screen;
-    FakeDesktop desktop;
-    TestPrinter printer;
-    Platform platform;
-    Session session;
     FakeHost host;
     PageViewer viewer;
 };
@@ -297,7 +271,7 @@ private Q_SLOTS:
             QTest::mousePress(w->picChild, Qt::RightButton);
             QVERIFY(!w->isVisible());
         });
-        QCOMPARE(run.host.focused, QList<int>({ 4 }));
+        QCOMPARE(run.host.focusedAt, QList<int>({ 4 }));
     }
 
     void singlePageAdvertisementReplacesAnOpenBrochure()
@@ -314,7 +288,7 @@ private Q_SLOTS:
             QCOMPARE(w->Image1->image().size(), QSize(300, 200));
             QCOMPARE(QApplication::overrideCursor(), nullptr);
         });
-        QCOMPARE(run.host.focused, QList<int>({ -51 })); // no such year button: the focus stays
+        QCOMPARE(run.host.focusedAt, QList<int>({ -51 })); // no such year button: the focus stays
     }
 
     void missingAdvertisementSaysSorry()
@@ -327,7 +301,7 @@ private Q_SLOTS:
         QCOMPARE(run.dialogs.last().title, QStringLiteral("The Vireon Anthology"));
         QCOMPARE(run.dialogs.last().icon, Dialogs::Icon::Exclamation);
         QCOMPARE(run.host.enabled, 1);
-        QVERIFY(run.host.focused.isEmpty());
+        QVERIFY(run.host.focusedAt.isEmpty());
     }
 };
 
