@@ -56,6 +56,8 @@ private:
     void selectYear(int index);
     // Shows the entry in Image4; false when its picture cannot be decoded.
     bool showPhoto(int position);
+    // A photograph step: the entry in Image4, its number and, when shown, its file name.
+    bool showStep(int position);
     void showFileName(const QString &fileName);
     void setFileNamesShown(bool shown);
     // Nothing selected yet: the steps only bring cmdYR(1) into play.

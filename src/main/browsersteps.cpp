@@ -6,7 +6,6 @@
 #include "core/contentcatalog.h"
 #include "core/selectionrules.h"
 #include "core/session.h"
-#include "platform/base/pictureloader.h"
 #include "platform/ui/platformbundle.h"
 #include "platform/ui/richtextbox.h"
 #include "platform/ui/sscommand.h"
@@ -34,11 +33,16 @@ bool Browser::refuseWithoutSelection()
 
 bool Browser::showPhoto(int position)
 {
-    const QSize size = m_window.Image4->size() * m_window.Image4->devicePixelRatioF();
-    const QImage picture = loadPicture(m_platform.fs, m_session.photoIndex.pathAt(position), size);
-    if (picture.isNull())
+    return m_window.loadImage4(m_session.photoIndex.pathAt(position));
+}
+
+bool Browser::showStep(int position)
+{
+    if (!showPhoto(position))
         return false;
-    m_window.Image4->setImage(picture);
+    m_window.panPhoto->setCaption(m_session.photoIndex.numberAt(position));
+    if (ShowFileNames)
+        showFileName(m_session.photoIndex.fileNameAt(position));
     return true;
 }
 
@@ -56,11 +60,8 @@ void Browser::NextPhoto()
     if (!p)
         return;
     m_session.errors.setErrorCode(QStringLiteral("ER012"));
-    if (!showPhoto(p))
+    if (!showStep(p))
         return m_session.errors.reportError(ErrorReporter::Origin::FailureHandler);
-    m_window.panPhoto->setCaption(m_session.photoIndex.numberAt(p));
-    if (ShowFileNames)
-        showFileName(m_session.photoIndex.fileNameAt(p));
     navigator.shownForward(p);
     focusYearButton(SelectionRules::yearButtonAfterStep(m_session.SelectionCode));
     if (m_window.rtbDetails->isVisible() && !LoadPhotoDetails(p))
@@ -77,10 +78,7 @@ void Browser::PreviousPhoto()
         return;
     m_session.errors.setErrorCode(QStringLiteral("ER011"));
     int shown = p;
-    if (showPhoto(p)) {
-        m_window.panPhoto->setCaption(m_session.photoIndex.numberAt(p));
-        if (ShowFileNames)
-            showFileName(m_session.photoIndex.fileNameAt(p));
+    if (showStep(p)) {
         navigator.shownBackward(p);
     } else {
         // The photograph on screen stays: the one after the entry that failed.

@@ -126,60 +126,66 @@ bool DetailPanes::loadInto(QLabel *box, const QString &relativePath)
     return true;
 }
 
-void DetailPanes::LoadYearScript()
+void DetailPanes::loadOverlay(QLabel *picture, const QString &code, const QString &relativePath,
+                              const std::function<QPoint()> &place)
 {
-    m_session.errors.setErrorCode(QStringLiteral("ER021"));
-    QLabel *picture = m_window.picScript;
+    m_session.errors.setErrorCode(code);
     picture->hide();
-    if (!loadInto(picture, scriptPicture(label())))
+    if (!loadInto(picture, relativePath))
         return m_session.errors.reportError(ErrorReporter::Origin::FailureHandler);
-    picture->move(m_window.Image4->x() + 1, m_window.Image4->y() + 25);
+    picture->move(place());
     picture->raise();
     picture->show();
 }
 
+void DetailPanes::LoadYearScript()
+{
+    loadOverlay(m_window.picScript, QStringLiteral("ER021"), scriptPicture(label()),
+                [this] { return m_window.Image4->pos() + QPoint(1, 25); });
+}
+
 void DetailPanes::LoadYearEmblem()
 {
-    m_session.errors.setErrorCode(QStringLiteral("ER022"));
-    QLabel *picture = m_window.picEmblem;
-    picture->hide();
-    if (!loadInto(picture, emblemPicture(label())))
-        return m_session.errors.reportError(ErrorReporter::Origin::FailureHandler);
     // Just above the year strip, ending near the photograph's right edge.
-    picture->move(m_window.Image4->width() - picture->width() + 9, m_window.Frame1->y() - picture->height() - 1);
-    picture->raise();
-    picture->show();
+    QLabel *picture = m_window.picEmblem;
+    loadOverlay(picture, QStringLiteral("ER022"), emblemPicture(label()), [this, picture] {
+        return QPoint(m_window.Image4->width() - picture->width() + 9, m_window.Frame1->y() - picture->height() - 1);
+    });
+}
+
+QPoint DetailPanes::clipArtPlace() const
+{
+    // Near the photograph's top right corner.
+    return QPoint(m_window.Image4->width() - m_window.picClipArt->width() + 6, m_window.Image4->y());
 }
 
 void DetailPanes::LoadYearClipArt()
 {
     m_session.errors.setErrorCode(QStringLiteral("ER024"));
-    QLabel *picture = m_window.picClipArt;
-    if (!loadInto(picture, clipArtPicture(label(), false)))
+    if (!loadInto(m_window.picClipArt, clipArtPicture(label(), false)))
         return m_session.errors.reportError(ErrorReporter::Origin::FailureHandler);
-    picture->move(m_window.Image4->width() - picture->width() + 6, m_window.Image4->y());
+    m_window.picClipArt->move(clipArtPlace());
+}
+
+void DetailPanes::toggle(QLabel *picture, void (DetailPanes::*load)())
+{
+    if (label() == SelectionRules::NoSelection)
+        return;
+    if (picture->isVisible())
+        picture->hide();
+    else
+        (this->*load)();
+    m_window.FocusYearButton();
 }
 
 void DetailPanes::cmdScript_Click()
 {
-    if (label() == SelectionRules::NoSelection)
-        return;
-    if (m_window.picScript->isVisible())
-        m_window.picScript->hide();
-    else
-        LoadYearScript();
-    m_window.FocusYearButton();
+    toggle(m_window.picScript, &DetailPanes::LoadYearScript);
 }
 
 void DetailPanes::cmdEmblem_Click()
 {
-    if (label() == SelectionRules::NoSelection)
-        return;
-    if (m_window.picEmblem->isVisible())
-        m_window.picEmblem->hide();
-    else
-        LoadYearEmblem();
-    m_window.FocusYearButton();
+    toggle(m_window.picEmblem, &DetailPanes::LoadYearEmblem);
 }
 
 void DetailPanes::cmdClipArt_Click()
@@ -193,7 +199,7 @@ void DetailPanes::cmdClipArt_Click()
     m_session.errors.setErrorCode(QStringLiteral("ER035"));
     if (!loadInto(picture, clipArtPicture(label(), true)))
         return m_session.errors.reportError(ErrorReporter::Origin::FailureHandler);
-    picture->move(m_window.Image4->width() - picture->width() + 6, m_window.Image4->y());
+    picture->move(clipArtPlace());
     picture->raise();
     picture->show();
 }

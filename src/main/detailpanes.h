@@ -3,6 +3,7 @@
 #include "overlaypictures.h"
 
 #include <QObject>
+#include <QPoint>
 #include <functional>
 
 class MainWindow;
@@ -53,6 +54,12 @@ private:
     void openLookedUp(const DetailRules::Document &document, const QString &folder, const QString &code);
     // Loads the picture under MediaRoot into the box at its natural size.
     bool loadInto(QLabel *box, const QString &relativePath);
+    // Script and emblem: hidden, loaded, placed, shown; the code reported on failure.
+    void loadOverlay(QLabel *picture, const QString &code, const QString &relativePath,
+                     const std::function<QPoint()> &place);
+    QPoint clipArtPlace() const;
+    // The Script and Emblem buttons: hide a visible picture, else load it.
+    void toggle(QLabel *picture, void (DetailPanes::*load)());
 
     MainWindow &m_window;
     Platform &m_platform;

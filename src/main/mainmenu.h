@@ -20,7 +20,6 @@ public:
 
     // The entry of that name; never null for a designed name that is built.
     QAction *action(const QString &name) const;
-    QList<QAction *> actions() const { return m_actions.values(); }
 
 private:
     QHash<QString, QAction *> m_actions;

@@ -241,12 +241,19 @@ void MainWindow::RefreshSelection()
     m_browser->RefreshSelection();
 }
 
-bool MainWindow::showHandedBackPhoto(const QString &mediaPath)
+bool MainWindow::loadImage4(const QString &mediaPath)
 {
     const QImage picture = loadPicture(m_platform.fs, mediaPath, Image4->size() * Image4->devicePixelRatioF());
     if (picture.isNull())
         return false;
     Image4->setImage(picture);
+    return true;
+}
+
+bool MainWindow::showHandedBackPhoto(const QString &mediaPath)
+{
+    if (!loadImage4(mediaPath))
+        return false;
     Image4->show();
     return true;
 }

@@ -63,6 +63,9 @@ public:
     SlideShowViewer &slideShow() const { return *m_slideShow; }
 
     Browser &browser() const { return *m_browser; }
+    // Decodes the photograph straight to the size of Image4 and puts it there;
+    // false (and the picture on show kept) when it cannot be decoded.
+    bool loadImage4(const QString &mediaPath);
     DetailPanes &detailPanes() const { return *m_details; }
     // Shows frmSSPhoto beside the main window, on top of it, without blocking it.
     void showScreenSaverPhotoWindow();

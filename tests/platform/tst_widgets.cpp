@@ -88,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(damaged.open(QIODevice::WriteOnly));
         damaged.write(QByteArray("\x00\xff[Settings\nMainLeft\n=\x01\x02", 27));
         damaged.close();
-        QCOMPARE(QtSettingsStore().read("The Vireon Anthology", "Settings", "MainTop", "9"), QStringLiteral("9"));
+        QCOMPARE(QtSettingsStore().read("The Vireon Anthology", "Settings", "MainLeft", "0"), QStringLiteral("0"));
     }
 };
 

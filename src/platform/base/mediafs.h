@@ -22,8 +22,6 @@ class MediaFs
 public:
     explicit MediaFs(DriveMap drives = {});
 
-    const DriveMap &drives() const { return m_drives; }
-
     // The native path of an existing file or folder, or nothing.
     std::optional<QString> resolve(const QString &mediaPath) const;
     // The native path where a new file or folder of this name would go: the

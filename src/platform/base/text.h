@@ -15,9 +15,3 @@ inline bool sameLabel(const QString &a, const QString &b)
 {
     return a == b;
 }
-
-// File names on the media compare without regard to letter case.
-inline bool sameFileName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
