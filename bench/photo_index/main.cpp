@@ -7,11 +7,12 @@
 // plain full-size decode of the same files, medians of several runs; then
 // the memory of stepping through 500 photographs.
 #include "benchsupport.h"
-#include "main/browser.h"
+#include "main/selection.h"
 #include "main/mainwindow.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/stretchedimage.h"
 #include "support/harness.h"
+#include "support/windowtest.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,14 +80,14 @@ int main(int argc, char *argv[])
     harness.startup.run({});
     harness.startup.Timer1_Timer();
     MainWindow *window = harness.startup.mainWindow();
-    window->cmdYR(3)->click();
+    yearButton(window, 3)->click();
 
     QList<double> stepTimes, plainTimes;
     for (int i = 0; i < 3 * groupSize; ++i) {
         QElapsedTimer timer;
         timer.start();
-        window->browser().NextPhoto();
-        window->Image4->repaint();
+        window->selection().NextPhoto();
+        control<StretchedImage>(window, QStringLiteral("Image4"))->repaint();
         stepTimes << timer.nsecsElapsed() / 1e6;
     }
     for (int i = 1; i <= groupSize; ++i) {
@@ -104,8 +105,8 @@ int main(int argc, char *argv[])
     // Memory: 500 steps through the same photographs.
     const double before = residentMb();
     for (int i = 0; i < 500; ++i) {
-        window->browser().NextPhoto();
-        window->Image4->repaint();
+        window->selection().NextPhoto();
+        control<StretchedImage>(window, QStringLiteral("Image4"))->repaint();
     }
     const double after = residentMb();
     out << "memory: resident " << before << " MB before 500 steps, " << after << " MB after; peak " << peakMb()

@@ -11,7 +11,7 @@
 #include "rtfwriter.h"
 #include "platform/base/mediafs.h"
 #include "platform/richtext/rtfreader.h"
-#include "platform/ui/printer.h"
+#include "platform/base/printer.h"
 #include "platform/ui/printerqt.h"
 #include "platform/ui/richtextbox.h"
 

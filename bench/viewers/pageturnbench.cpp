@@ -4,6 +4,7 @@
 #include "main/mainwindow.h"
 #include "platform/ui/sscommand.h"
 #include "support/harness.h"
+#include "support/windowtest.h"
 #include "viewers/pageviewer.h"
 
 #include <QElapsedTimer>
@@ -26,7 +27,7 @@ void benchPageTurn(QTextStream &out)
     run.startup.run({});
     run.startup.Timer1_Timer();
     MainWindow *main = run.startup.mainWindow();
-    main->cmdYR(3)->click();
+    yearButton(main, 3)->click();
 
     PageViewer viewer(run.platform, run.session, *main);
     viewer.openBrochure();

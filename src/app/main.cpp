@@ -2,11 +2,11 @@
 #include "core/session.h"
 #include "main/mainwindow.h"
 #include "main/startup.h"
-#include "platform/base/desktop.h"
 #include "platform/base/mediafs.h"
+#include "platform/base/platformbundle.h"
 #include "platform/base/programfolder.h"
 #include "platform/base/singleinstance.h"
-#include "platform/ui/platformbundle.h"
+#include "platform/ui/qtdesktop.h"
 #include "platform/ui/qtdialogs.h"
 #include "platform/ui/printerqt.h"
 #include "platform/ui/qtmediacontrol.h"
@@ -26,9 +26,11 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     QtSettingsStore settings;
     QtScreen screen;
-    PlainDesktop desktop;
+    QtDesktop desktop(QtDesktop::defaultWindowsFolder());
     QtPrinter printer(QtPrinter::Target::DefaultPrinter, QtPrinter::documentsFolder());
-    Platform platform{ fs, dialogs, settings, screen, desktop, qtMediaControls(), printer };
+    QtClipboard clipboard;
+    QtEventPump events;
+    Platform platform{ fs, dialogs, settings, screen, desktop, qtMediaControls(), printer, clipboard, events };
 
     Session session(dialogs);
     session.roots.ProgramFolder = programFolder();

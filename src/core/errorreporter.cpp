@@ -1,6 +1,7 @@
 #include "errorreporter.h"
 
 #include "errortable.h"
+#include "mainwindowhost.h"
 #include "platform/base/dialogs.h"
 #include "platform/base/termination.h"
 

@@ -3,16 +3,7 @@
 #include <QString>
 
 class Dialogs;
-
-// What ReportError needs from the main window once it exists.
-class ErrorHost
-{
-public:
-    virtual ~ErrorHost() = default;
-    // Focus the year button after the selected one (cmdYR(1) after 2002 or a category).
-    virtual void FocusYearButton() = 0;
-    virtual void enableMainWindow() = 0;
-};
+class MainWindowHost;
 
 // Holds ErrorCode and reports it in the one uniform error box.
 class ErrorReporter
@@ -28,7 +19,8 @@ public:
 
     explicit ErrorReporter(Dialogs &dialogs);
 
-    void setHost(ErrorHost *host) { m_host = host; }
+    // The main window, once it exists: a failure gives it back to the user.
+    void setHost(MainWindowHost *host) { m_host = host; }
     // Announce what is about to be tried; the code keeps its value until the next one.
     void setErrorCode(const QString &code) { ErrorCode = code; }
     QString errorCode() const { return ErrorCode; }
@@ -39,6 +31,6 @@ public:
 
 private:
     Dialogs &m_dialogs;
-    ErrorHost *m_host = nullptr;
+    MainWindowHost *m_host = nullptr;
     QString ErrorCode;
 };

@@ -24,6 +24,20 @@ struct DetailButtons
     bool cmdNostalgia = true;
 };
 
+// One detail button of the main window's top row.
+enum class DetailButton {
+    cmdDesc,
+    cmdOptions,
+    cmdStats,
+    cmdColors,
+    cmdScript,
+    cmdEmblem,
+    cmdClipArt,
+    cmdAd,
+    cmdBrochure,
+    cmdNostalgia,
+};
+
 // The detail buttons for a selected label (not for "panYear").
 DetailButtons detailButtonsFor(const QString &label);
 

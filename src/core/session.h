@@ -1,12 +1,19 @@
 #pragma once
 
 #include "errorreporter.h"
+#include "pageviewerstate.h"
 #include "photoindex.h"
 #include "photonavigator.h"
 #include "roots.h"
+#include "slideshowrules.h"
+
+#include <QPointer>
+#include <QStringList>
 
 // What the program keeps for the whole run: the roots settled at start-up,
-// the error state, the photograph index and the state of the selection. Owned by the application and passed by reference.
+// the error state, the photograph index, the state of the selection and of
+// the viewers and panels that outlives their windows. Owned by the
+// application and passed by reference.
 struct Session
 {
     explicit Session(Dialogs &dialogs) : errors(dialogs) { }
@@ -16,6 +23,7 @@ struct Session
     ErrorReporter errors;
     PhotoIndex photoIndex;
     PhotoNavigator navigator{ photoIndex };
+
     // The group code of the current selection ("57", "A2", "ZY"); the page
     // viewer may leave the year digits "02" here for 2002.
     QString SelectionCode;
@@ -26,4 +34,27 @@ struct Session
     bool AnySelectionMade = false;
     // Set by the slide show while it plays and when it has ended.
     bool SlideShowFlag = false;
+    // txtFile shows the file name of each photograph stepped to.
+    bool ShowFileNames = false;
+
+    // The delay between timed slides in milliseconds; the slide show and the
+    // screen-saver panel step the same value.
+    qint32 PhotoDelay = SlideShowRules::FirstDelay;
+
+    PageViewerState pageViewer;
+
+    // The movies found by the movie player's last look at MovieFolder: the
+    // file names at 1..MovieCount, an empty entry after the last.
+    QStringList MovieList;
+    qint16 MovieCount = 0;
+
+    // What the copy panel copies: true for the photographs, false for the movies.
+    bool CopyKind = true;
+    // The screen-saver installation waits for a photo copy until a completed copy job clears it.
+    bool CopyPending = false;
+
+    // The window the help file was last attached to (the owner of help
+    // calls), and the help file setting: the path of the help file.
+    QPointer<QObject> HelpOwner;
+    QString HelpFile;
 };

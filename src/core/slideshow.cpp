@@ -5,8 +5,9 @@
 
 using namespace SlideShowRules;
 
-SlideShow::SlideShow(const PhotoIndex &index, PhotoNavigator &navigator, RandomSource random)
-    : m_index(index)
+SlideShow::SlideShow(const PhotoIndex &index, PhotoNavigator &navigator, qint32 &PhotoDelay, RandomSource random)
+    : PhotoDelay(PhotoDelay)
+    , m_index(index)
     , m_navigator(navigator)
     , m_random(std::move(random))
 {

@@ -19,11 +19,12 @@ public:
     // Values in [0, 1); the same sequence in every run of the program.
     using RandomSource = std::function<float()>;
 
-    SlideShow(const PhotoIndex &index, PhotoNavigator &navigator,
+    // PhotoDelay: the run's delay between timed slides in milliseconds,
+    // which the screen-saver panel steps too.
+    SlideShow(const PhotoIndex &index, PhotoNavigator &navigator, qint32 &PhotoDelay,
               RandomSource random = SlideShowRules::FixedSeedRandom());
 
-    // The delay between timed slides in milliseconds; the screen-saver panel steps the same value.
-    qint32 PhotoDelay = SlideShowRules::FirstDelay;
+    qint32 &PhotoDelay;
     // While true, closing the show asks nothing; "Exit" on the transport bar clears it.
     bool SkipExitPrompt = true;
 

@@ -142,8 +142,9 @@ HandBack handBack(const QString &caption)
     static const QStringList detailsAndDescription{ "Vireon Mach III ", "Vireon Super Stallion ",
                                                     "Danbury Mint Die Cast Models ", "Franklin Mint Die Cast Models ",
                                                     "Franklin Mint Collector Knives " };
-    static const QStringList yearOnlyButtons{ "cmdOptions", "cmdColors", "cmdScript",
-                                              "cmdEmblem",  "cmdAd",     "cmdNostalgia" };
+    using enum SelectionRules::DetailButton;
+    static const QList<SelectionRules::DetailButton> yearOnlyButtons{ cmdOptions, cmdColors, cmdScript,
+                                                                      cmdEmblem,  cmdAd,     cmdNostalgia };
 
     HandBack result;
     result.statsCaption = QStringLiteral("Engines");

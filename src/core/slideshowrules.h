@@ -1,5 +1,6 @@
 #pragma once
 
+#include "selectionrules.h"
 #include "platform/base/twips.h"
 
 #include <QDate>
@@ -74,7 +75,7 @@ struct HandBack
 {
     QString statsCaption;        // the caption of cmdStats
     bool enablesDesc = false;    // cmdDesc enabled
-    QStringList disabledButtons; // detail buttons disabled, by name
+    QList<SelectionRules::DetailButton> disabledButtons;
     int focusButton = 1;         // the cmdYR button that takes the focus
     qint16 yearButtonIndex = 0;
     QString selectionCode;

@@ -1,54 +1,36 @@
 #include "mainwindow.h"
 
-#include "browser.h"
+#include "clientarea.h"
 #include "detailpanes.h"
 #include "mainmenu.h"
+#include "photoarea.h"
+#include "selection.h"
+#include "soundpanel.h"
 #include "windowsettings.h"
-#include "core/contentcatalog.h"
+#include "yearstrip.h"
 #include "core/errortable.h"
 #include "core/session.h"
+#include "library/copypanel.h"
+#include "library/screensaverpanel.h"
 #include "library/ssphotowindow.h"
+#include "print/bookletpanel.h"
 #include "viewers/documenttable.h"
 #include "viewers/documentviewer.h"
 #include "viewers/pageviewer.h"
 #include "viewers/slideshowviewer.h"
-#include "platform/base/pictureloader.h"
+#include "platform/base/platformbundle.h"
 #include "platform/ui/busypointer.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/platformbundle.h"
-#include "platform/ui/richtextbox.h"
-#include "platform/ui/spinbutton.h"
-#include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
-#include "platform/ui/stretchedimage.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QShortcut>
 
 namespace {
 const QString HideStatusBar = QStringLiteral("HideStatusBar");
 const QString ShowStatusBar = QStringLiteral("ShowStatusBar");
-
-QLabel *makeOverlayPicture(QWidget *client, const QString &name)
-{
-    QLabel *picture = makePictureBox(client, name, Twips{ 120, 360, 11640, 7440 });
-    picture->hide();
-    return picture;
-}
-
-SSPanel *makeHiddenPanel(QWidget *client, const QString &name, const QString &accessibleName, const Twips &place)
-{
-    SSPanel *panel = makePanel(client, name, QString(), place);
-    panel->setAccessibleName(accessibleName);
-    panel->hide();
-    return panel;
-}
 }
 
 MainWindow::MainWindow(Platform &platform, Session &session, QWidget *parent)
@@ -61,26 +43,12 @@ MainWindow::MainWindow(Platform &platform, Session &session, QWidget *parent)
     setAccessibleName(ProgramTitle);
 
     m_menu = std::make_unique<MainMenu>(menuBar());
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    createControls(client);
-    createYearStrip(client);
-    createPanels(client);
+    m_client = new ClientArea(this);
+    setCentralWidget(m_client);
+    MMControl1 = platform.mediaControls();
+    createParts();
     connectMenu();
     connectDocumentMenu();
-
-    MMControl1 = platform.mediaControls();
-    m_browser = new Browser(*this, platform, session);
-    m_details = new DetailPanes(*this, platform, session, [this](const QString &path, const QString &caption) {
-        return ShowDocument(m_platform, *this, path, caption);
-    });
-    m_browser->setOverlayPictures(m_details);
-    m_pageViewer = std::make_unique<PageViewer>(platform, session, *this);
-    connect(cmdBrochure, &QPushButton::clicked, this, [this] { m_pageViewer->openBrochure(); });
-    connect(cmdAd, &QPushButton::clicked, this, [this] { m_pageViewer->ShowAdvertisement(); });
-    m_slideShow = std::make_unique<SlideShowViewer>(platform, session, *this, *this);
-    connect(ssCmdSlide, &QPushButton::clicked, this, [this] { m_slideShow->ssCmdSlide_Click(); });
     m_session.errors.setHost(this);
 }
 
@@ -89,93 +57,45 @@ MainWindow::~MainWindow()
     m_session.errors.setHost(nullptr);
 }
 
-void MainWindow::createControls(QWidget *client)
+void MainWindow::createParts()
 {
-    cmdDesc      = makeButton(client, QStringLiteral("cmdDesc"),      QStringLiteral("Description"), Twips{ 120, 0, 1455, 330 });
-    cmdOptions   = makeButton(client, QStringLiteral("cmdOptions"),   QStringLiteral("Options"),     Twips{ 1560, 0, 1215, 330 });
-    cmdStats     = makeButton(client, QStringLiteral("cmdStats"),     QStringLiteral("Statistics"),  Twips{ 2760, 0, 1335, 330 });
-    cmdColors    = makeButton(client, QStringLiteral("cmdColors"),    QStringLiteral("Colors"),      Twips{ 4080, 0, 1095, 330 });
-    cmdScript    = makeButton(client, QStringLiteral("cmdScript"),    QStringLiteral("Script"),      Twips{ 5160, 0, 975, 330 });
-    cmdEmblem    = makeButton(client, QStringLiteral("cmdEmblem"),    QStringLiteral("Emblem"),      Twips{ 6120, 0, 1335, 330 });
-    cmdClipArt   = makeButton(client, QStringLiteral("cmdClipArt"),   QStringLiteral("ClipArt "),    Twips{ 7440, 0, 1095, 330 });
-    cmdAd        = makeButton(client, QStringLiteral("cmdAd"),        QStringLiteral("Ads"),         Twips{ 8520, 0, 735, 330 });
-    cmdBrochure  = makeButton(client, QStringLiteral("cmdBrochure"),  QStringLiteral("Brochure"),    Twips{ 9240, 0, 1215, 330 });
-    cmdNostalgia = makeButton(client, QStringLiteral("cmdNostalgia"), QStringLiteral("Nostalgia"),   Twips{ 10440, 0, 1335, 330 });
+    m_photo = std::make_unique<PhotoArea>(m_client);
+    m_strip = new YearStrip(m_client);
+    m_details = std::make_unique<DetailPanes>(m_client, m_platform, m_session, *this, *m_photo, *m_strip,
+                                              [this](const QString &path, const QString &caption) {
+                                                  return ShowDocument(m_platform, *this, path, caption);
+                                              });
 
-    Image4 = makeImage(client, QStringLiteral("Image4"), Twips{ 120, 360, 11640, 7440 });
-    Image4->setToolTip(QStringLiteral("Click the Right mouse button to copy photo or add to Screen Saver"));
-    Image4->setAccessibleName(QStringLiteral("Photograph"));
+    m_pnlPrint = new BookletPanel(m_client);
+    m_pnlSSaver = new ScreenSaverPanel(m_client);
+    m_pnlProgress = new CopyPanel(m_client);
+    m_pnlSound = new SoundPanel(*this, m_client);
+    m_ssPnlSongs = new SSPanel(m_client);
+    placeHiddenPanel(m_ssPnlSongs, QStringLiteral("ssPnlSongs"), QStringLiteral("Songs"), Twips{ 1680, 1440, 4935, 4335 });
 
-    SpinButton1 = new SpinButton(Qt::Horizontal, client);
-    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
-    SpinButton1->setAccessibleName(QStringLiteral("Photographs"));
-    SpinButton1->setGeometry(toPixels(Twips{ 120, 360, 615, 300 }));
-    SpinButton1->hide();
-
-    panPhoto = makePanel(client, QStringLiteral("panPhoto"), QString(), Twips{ 720, 360, 390, 300 });
-    panPhoto->setToolTip(QStringLiteral("Double-click to show photo #1"));
-    panPhoto->hide();
-    panYear = makePanel(client, QStringLiteral("panYear"), QStringLiteral("panYear"), Twips{ 1080, 360, 915, 300 });
-    panYear->hide();
-
-    txtFile = makeTextBox(client, QStringLiteral("txtFile"), Twips{ 180, 795, 1140, 285 });
-    txtFile->setReadOnly(true);
-    txtFile->hide();
-
-    rtbDetails = new RichTextBox(client);
-    rtbDetails->setObjectName(QStringLiteral("rtbDetails"));
-    rtbDetails->setAccessibleName(QStringLiteral("Details"));
-    rtbDetails->setGeometry(toPixels(Twips{ 6000, 1080, 4935, 975 }));
-    rtbDetails->hide();
-
-    picClipArt = makeOverlayPicture(client, QStringLiteral("picClipArt"));
-    picEmblem = makeOverlayPicture(client, QStringLiteral("picEmblem"));
-    picScript = makeOverlayPicture(client, QStringLiteral("picScript"));
-}
-
-void MainWindow::createYearStrip(QWidget *client)
-{
-    Frame1 = new QFrame(client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setAccessibleName(QStringLiteral("Model years"));
-    Frame1->setGeometry(toPixels(Twips{ 0, 7800, 12015, 495 }));
-
-    for (int i = 1; i <= 13; ++i) {
-        const QString label = ContentCatalog::yearLabel(i);
-        // The 2002 button stands a little apart from the others.
-        const int left = i <= 12 ? 120 + 720 * (i - 1) : 8880;
-        m_cmdYR[i] = makeButton(Frame1, arrayName(QStringLiteral("cmdYR"), i), label, Twips{ left, 60, 720, 375 });
-    }
-    ssCmdSlide = makeButton(Frame1, QStringLiteral("ssCmdSlide"), QStringLiteral("SlideShow"), Twips{ 9720, 60, 1245, 375 });
-    cmdExit = makeButton(Frame1, QStringLiteral("cmdExit"), QStringLiteral("Exit"), Twips{ 11040, 60, 765, 375 });
-    connect(cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
-}
-
-void MainWindow::createPanels(QWidget *client)
-{
-    pnlPrint = makeHiddenPanel(client, QStringLiteral("pnlPrint"), QStringLiteral("Print Vireon Booklet"), Twips{ 1800, 720, 6015, 5895 });
-    m_List1[0] = makeListBox(pnlPrint, arrayName(QStringLiteral("List1"), 0), pixelPlace(72, 312, 73, 52));
-    m_List1[1] = makeListBox(pnlPrint, arrayName(QStringLiteral("List1"), 1), pixelPlace(184, 312, 81, 52));
-
-    pnlSSaver = makeHiddenPanel(client, QStringLiteral("pnlSSaver"), QStringLiteral("Install Screen Saver"), Twips{ 1320, 720, 6255, 5175 });
-    SSCommand *cancel = makeButton(pnlSSaver, QStringLiteral("SSCommand6"), QStringLiteral("Cancel"), pixelPlace(296, 304, 97, 25));
-    connect(cancel, &QPushButton::clicked, pnlSSaver, &QWidget::hide);
-
-    pnlProgress = makeHiddenPanel(client, QStringLiteral("pnlProgress"), QStringLiteral("Copying"), Twips{ 720, 960, 7215, 4935 });
-
-    pnlSound = makeHiddenPanel(client, QStringLiteral("pnlSound"), QStringLiteral("Sound Effects"), Twips{ 3720, 480, 8415, 5895 });
-    SSCommand *close = makeButton(pnlSound, QStringLiteral("SSCommand1"), QStringLiteral("Close"), pixelPlace(264, 352, 241, 25));
-    connect(close, &QPushButton::clicked, this, [this] {
-        enableMainWindow();
-        pnlSound->hide();
+    m_selection = std::make_unique<Selection>(m_platform, m_session, *this, *m_strip, *m_photo, *m_details);
+    connect(m_client, &ClientArea::backgroundPressed, m_selection.get(), &Selection::Form_Click);
+    connect(m_selection.get(), &Selection::screenSaverPhotosWanted, this, &MainWindow::showScreenSaverPhotoWindow);
+    connect(m_selection.get(), &Selection::fileNamesShown, this, [this](bool shown) {
+        menu(QStringLiteral("mnuNames"))->setText(shown ? QStringLiteral("Hide File &Names")
+                                                        : QStringLiteral("Show File &Names"));
     });
 
-    ssPnlSongs = makeHiddenPanel(client, QStringLiteral("ssPnlSongs"), QStringLiteral("Songs"), Twips{ 1680, 1440, 4935, 4335 });
+    m_pageViewer = std::make_unique<PageViewer>(m_platform, m_session, *this);
+    connect(m_details.get(), &DetailPanes::cmdBrochure_Click, this, [this] { m_pageViewer->openBrochure(); });
+    connect(m_details.get(), &DetailPanes::cmdAd_Click, this, [this] { m_pageViewer->ShowAdvertisement(); });
+    m_slideShow = std::make_unique<SlideShowViewer>(m_platform, m_session, *this);
+    connect(m_strip, &YearStrip::ssCmdSlide_Click, this, [this] { m_slideShow->ssCmdSlide_Click(); });
+    connect(m_strip, &YearStrip::cmdExit_Click, this, &MainWindow::cmdExit_Click);
 }
 
 void MainWindow::connectMenu()
 {
     connect(menu(QStringLiteral("mnuExit")), &QAction::triggered, this, &QWidget::close);
+    for (int i = 0; i <= 5; ++i)
+        connect(menu(arrayName(QStringLiteral("mnuStuff"), i)), &QAction::triggered, m_selection.get(),
+                [this, i] { m_selection->mnuStuff_Click(i); });
+    connect(menu(QStringLiteral("mnuNames")), &QAction::triggered, m_selection.get(), &Selection::mnuNames_Click);
     connect(menu(QStringLiteral("mnuHideStatus")), &QAction::triggered, this, &MainWindow::mnuHideStatus_Click);
     // F10 opens the menu bar, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
@@ -203,7 +123,7 @@ void MainWindow::Form_Load(QWidget *splash)
     restoreDefaultPointer();
     if (splash)
         splash->close();
-    Frame1->raise();
+    m_strip->raise();
     const QSize screen = m_platform.screen.sizeInTwips();
     setOuterSize(this, screen.width(), screen.height());
     const Twips place = WindowSettings::read(m_platform.settings, screen);
@@ -214,10 +134,38 @@ void MainWindow::Form_Load(QWidget *splash)
         setOuterPlace(this, place);
 }
 
+void MainWindow::takeDesignedSize()
+{
+    menu(QStringLiteral("mnuHideStatus"))->setVisible(false);
+    setOuterSize(this, 11994, 9100);
+    const QRect photo = m_photo->photoGeometry();
+    m_strip->move(m_strip->x(), photo.y() + photo.height());
+}
+
+void MainWindow::fillBookletYearLists()
+{
+    m_pnlPrint->fillYearLists();
+}
+
+QString MainWindow::CurrentSelection() const
+{
+    return m_photo->selectionLabel();
+}
+
 void MainWindow::FocusYearButton()
 {
     const qint16 index = m_session.YearButtonIndex;
-    cmdYR(index == 13 ? 1 : index + 1)->setFocus();
+    m_strip->focusYear(index == 13 ? 1 : index + 1);
+}
+
+void MainWindow::focusYearButtonAt(int index)
+{
+    m_strip->focusYear(index);
+}
+
+void MainWindow::disableMainWindow()
+{
+    setEnabled(false);
 }
 
 void MainWindow::enableMainWindow()
@@ -225,64 +173,52 @@ void MainWindow::enableMainWindow()
     setEnabled(true);
 }
 
-QString MainWindow::CurrentSelection() const
+void MainWindow::placePanel(QWidget *panel, int top)
 {
-    return panYear->caption();
-}
-
-void MainWindow::focusYearButtonAt(int index)
-{
-    if (index >= 1 && index <= 13)
-        cmdYR(index)->setFocus();
+    panel->move((m_strip->exitButtonRight() - panel->width()) / 2, top);
 }
 
 void MainWindow::RefreshSelection()
 {
-    m_browser->RefreshSelection();
+    m_selection->RefreshSelection();
 }
 
-bool MainWindow::loadImage4(const QString &mediaPath)
+void MainWindow::RefreshScreenSaverButtons()
 {
-    const QImage picture = loadPicture(m_platform.fs, mediaPath, Image4->size() * Image4->devicePixelRatioF());
-    if (picture.isNull())
-        return false;
-    Image4->setImage(picture);
-    return true;
 }
 
 bool MainWindow::showHandedBackPhoto(const QString &mediaPath)
 {
-    if (!loadImage4(mediaPath))
+    if (!m_photo->loadPhoto(m_platform.fs, mediaPath))
         return false;
-    Image4->show();
+    m_photo->setPhotoVisible(true);
     return true;
 }
 
 void MainWindow::setPhotoNumber(const QString &number)
 {
-    panPhoto->setCaption(number);
+    m_photo->setPhotoNumber(number);
 }
 
 void MainWindow::setSelectionLabel(const QString &label)
 {
-    panYear->setCaption(label);
-    panYear->show();
+    m_photo->setSelectionLabel(label);
+    m_photo->showSelectionLabel();
 }
 
 void MainWindow::setFileName(const QString &fileName)
 {
-    txtFile->setText(fileName);
+    m_photo->setFileName(fileName);
 }
 
 void MainWindow::setStatsCaption(const QString &caption)
 {
-    cmdStats->setText(caption);
+    m_details->setStatsCaption(caption);
 }
 
-void MainWindow::setDetailButtonEnabled(const QString &name, bool enabled)
+void MainWindow::setDetailButtonEnabled(SelectionRules::DetailButton button, bool enabled)
 {
-    if (auto *button = centralWidget()->findChild<SSCommand *>(name, Qt::FindDirectChildrenOnly))
-        button->setEnabled(enabled);
+    m_details->setButtonEnabled(button, enabled);
 }
 
 void MainWindow::showScreenSaverPhotoWindow()
@@ -295,8 +231,10 @@ void MainWindow::showScreenSaverPhotoWindow()
 
 void MainWindow::closeScreenSaverPhotoWindow()
 {
-    if (m_ssPhoto)
-        m_ssPhoto->close();
+    if (!m_ssPhoto)
+        return;
+    m_platform.desktop.setTopmost(m_ssPhoto, false);
+    m_ssPhoto->close();
 }
 
 void MainWindow::cmdExit_Click()
@@ -349,7 +287,7 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
         Form_Resize();
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        m_browser->Form_LostFocus();
+        m_selection->Form_LostFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,39 +1,37 @@
 #pragma once
 
-#include "core/errorreporter.h"
+#include "core/mainwindowhost.h"
 #include "platform/base/mediacontrol.h"
-#include "viewers/mainwindowhost.h"
-#include "viewers/slideshowhost.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QSize>
-#include <array>
 #include <memory>
 
-class Browser;
+class BookletPanel;
+class ClientArea;
+class CopyPanel;
 class DetailPanes;
 class MainMenu;
 class PageViewer;
-class SlideShowViewer;
-class ScreenSaverPhotoWindow;
+class PhotoArea;
 class QAction;
-class QFrame;
-class QLineEdit;
-class QListWidget;
-class RichTextBox;
-class QLabel;
-class SpinButton;
-class SSCommand;
+class ScreenSaverPanel;
+class ScreenSaverPhotoWindow;
+class Selection;
+class SlideShowViewer;
+class SoundPanel;
 class SSPanel;
-class StretchedImage;
+class YearStrip;
 struct Platform;
 struct Session;
 
-// The main window Form1: the detail buttons, the photograph Image4, the year
-// strip Frame1 and the panels that lie over the photograph, with the menu bar.
-// It lives for the run; closing it ends the program.
-class MainWindow : public QMainWindow, public ErrorHost, public MainWindowHost, public SlideShowHost
+// The main window Form1: a shell that composes the parts owning its
+// controls (the detail panes along the top, the photograph area, the year
+// strip Frame1, and the panels that lie over the photograph), builds the
+// menu bar and wires its entries to their handlers. It lives for the run;
+// closing it ends the program.
+class MainWindow : public QMainWindow, public MainWindowHost
 {
     Q_OBJECT
 public:
@@ -43,53 +41,40 @@ public:
     // Load: default pointer, splash closed, year strip in front, size from the
     // screen and then from the settings, shown.
     void Form_Load(QWidget *splash);
+    // On a screen other than 800 x 600: the designed size, no mnuHideStatus,
+    // and the year strip right below the photograph.
+    void takeDesignedSize();
+    // Start-up fills the booklet's year lists.
+    void fillBookletYearLists();
 
-    // ErrorHost and MainWindowHost
-    void FocusYearButton() override;
-    void enableMainWindow() override;
+    // MainWindowHost
     QWidget *mainWindow() override { return this; }
     QString CurrentSelection() const override;
+    void FocusYearButton() override;
     void focusYearButtonAt(int index) override;
+    void disableMainWindow() override;
+    void enableMainWindow() override;
+    void placePanel(QWidget *panel, int top) override;
     void closeScreenSaverPhotoWindow() override;
+    void RefreshScreenSaverButtons() override;
     void RefreshSelection() override;
-
-    // SlideShowHost: what the slide show's "Exit" sets here.
     bool showHandedBackPhoto(const QString &mediaPath) override;
     void setPhotoNumber(const QString &number) override;
     void setSelectionLabel(const QString &label) override;
     void setFileName(const QString &fileName) override;
     void setStatsCaption(const QString &caption) override;
-    void setDetailButtonEnabled(const QString &name, bool enabled) override;
-    SlideShowViewer &slideShow() const { return *m_slideShow; }
+    void setDetailButtonEnabled(SelectionRules::DetailButton button, bool enabled) override;
 
-    Browser &browser() const { return *m_browser; }
-    // Decodes the photograph straight to the size of Image4 and puts it there;
-    // false (and the picture on show kept) when it cannot be decoded.
-    bool loadImage4(const QString &mediaPath);
+    // The parts whose handlers the menu and the tests reach.
+    Selection &selection() const { return *m_selection; }
     DetailPanes &detailPanes() const { return *m_details; }
+    SlideShowViewer &slideShow() const { return *m_slideShow; }
+    QAction *menu(const QString &name) const;
+
     // Shows frmSSPhoto beside the main window, on top of it, without blocking it.
     void showScreenSaverPhotoWindow();
-
-    QAction *menu(const QString &name) const;
-    SSCommand *cmdYR(int index) const { return m_cmdYR.at(index); }
-    QListWidget *List1(int index) const { return m_List1.at(index); }
-
     void mnuHideStatus_Click();
     void cmdExit_Click();
-
-    // Detail buttons.
-    SSCommand *cmdDesc, *cmdOptions, *cmdStats, *cmdColors, *cmdScript, *cmdEmblem, *cmdClipArt, *cmdAd,
-        *cmdBrochure, *cmdNostalgia;
-    StretchedImage *Image4;
-    SpinButton *SpinButton1;
-    SSPanel *panPhoto, *panYear;
-    QLineEdit *txtFile;
-    RichTextBox *rtbDetails;
-    QLabel *picClipArt, *picEmblem, *picScript;
-    QFrame *Frame1;
-    SSCommand *ssCmdSlide, *cmdExit;
-    std::unique_ptr<MediaControl> MMControl1;
-    SSPanel *pnlPrint, *pnlSSaver, *pnlProgress, *pnlSound, *ssPnlSongs;
 
 Q_SIGNALS:
     // The window has closed; the program ends.
@@ -101,9 +86,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void createControls(QWidget *client);
-    void createYearStrip(QWidget *client);
-    void createPanels(QWidget *client);
+    void createParts();
     void connectMenu();
     // The menu entries that open a fixed document of the document table.
     void connectDocumentMenu();
@@ -113,13 +96,22 @@ private:
     Platform &m_platform;
     Session &m_session;
     std::unique_ptr<MainMenu> m_menu;
-    Browser *m_browser;
-    DetailPanes *m_details;
+    ClientArea *m_client;
+    std::unique_ptr<MediaControl> MMControl1;
+    // The parts go before the controls they own: they are members, the
+    // controls children of the client area.
+    std::unique_ptr<PhotoArea> m_photo;
+    std::unique_ptr<DetailPanes> m_details;
+    YearStrip *m_strip;
+    BookletPanel *m_pnlPrint;
+    ScreenSaverPanel *m_pnlSSaver;
+    CopyPanel *m_pnlProgress;
+    SoundPanel *m_pnlSound;
+    SSPanel *m_ssPnlSongs;
+    std::unique_ptr<Selection> m_selection;
     std::unique_ptr<PageViewer> m_pageViewer;
     std::unique_ptr<SlideShowViewer> m_slideShow;
     QPointer<ScreenSaverPhotoWindow> m_ssPhoto;
-    std::array<SSCommand *, 14> m_cmdYR{}; // designed indexes 1..13
-    std::array<QListWidget *, 2> m_List1{};
     // The size mnuHideStatus asked for: its resize is ours, not the user's.
     QSize m_ownResize;
 };

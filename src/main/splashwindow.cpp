@@ -2,16 +2,16 @@
 
 #include "splashartwork.h"
 #include "core/errortable.h"
+#include "platform/base/screen.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 
-SplashWindow::SplashWindow(const MediaControlFactory &mediaControls, QWidget *parent)
+SplashWindow::SplashWindow(const MediaControlFactory &mediaControls, const Screen &screen, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_screen(screen)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(ProgramTitle);
@@ -37,8 +37,7 @@ SplashWindow::~SplashWindow() = default;
 
 void SplashWindow::showCentred()
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    move(QRect(QPoint(0, 0), m_screen.sizeInPixels()).center() - rect().center());
     show();
     raise();
 }

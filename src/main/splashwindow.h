@@ -7,6 +7,7 @@
 #include <memory>
 
 class QLabel;
+class Screen;
 class SSPanel;
 class StretchedImage;
 
@@ -17,7 +18,7 @@ class SplashWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SplashWindow(const MediaControlFactory &mediaControls, QWidget *parent = nullptr);
+    SplashWindow(const MediaControlFactory &mediaControls, const Screen &screen, QWidget *parent = nullptr);
     ~SplashWindow() override;
 
     SSPanel *SSPanel1;
@@ -28,4 +29,7 @@ public:
 
     // Shows the window in the middle of the screen.
     void showCentred();
+
+private:
+    const Screen &m_screen;
 };

@@ -8,14 +8,8 @@
 #include "core/session.h"
 #include "platform/base/singleinstance.h"
 #include "platform/base/termination.h"
+#include "platform/base/platformbundle.h"
 #include "platform/ui/busypointer.h"
-#include "platform/ui/controls.h"
-#include "platform/ui/platformbundle.h"
-#include "platform/ui/stretchedimage.h"
-
-#include <QAction>
-#include <QFrame>
-#include <QListWidget>
 
 namespace {
 constexpr int SplashDelayMs = 5000;
@@ -32,7 +26,7 @@ Startup::~Startup() = default;
 
 void Startup::run(const QStringList &arguments)
 {
-    m_splash = std::make_unique<SplashWindow>(m_platform.mediaControls);
+    m_splash = std::make_unique<SplashWindow>(m_platform.mediaControls, m_platform.screen);
     m_splash->showCentred();
     connect(&m_splash->Timer1, &QTimer::timeout, this, &Startup::Timer1_Timer);
 
@@ -81,16 +75,11 @@ void Startup::Timer1_Timer()
 {
     if (!ScreenIs(m_platform.screen.sizeInTwips(), 800, 600)) {
         loadMainWindow();
-        m_mainWindow->menu(QStringLiteral("mnuHideStatus"))->setVisible(false);
-        setOuterSize(m_mainWindow.get(), 11994, 9100);
-        QFrame *strip = m_mainWindow->Frame1;
-        strip->move(strip->x(), m_mainWindow->Image4->y() + m_mainWindow->Image4->height());
+        m_mainWindow->takeDesignedSize();
     }
     if (!m_mainWindow)
         loadMainWindow();
-    const QStringList years = bookletYears();
-    m_mainWindow->List1(0)->addItems(years);
-    m_mainWindow->List1(1)->addItems(years);
+    m_mainWindow->fillBookletYearLists();
 }
 
 void Startup::loadMainWindow()
@@ -100,12 +89,4 @@ void Startup::loadMainWindow()
     m_mainWindow->Form_Load(m_splash.get());
     // Closing the splash window ends its timer, whose tick may be running now.
     m_splash.release()->deleteLater();
-}
-
-QStringList Startup::bookletYears()
-{
-    QStringList years;
-    for (int i = 0; i <= 12; ++i)
-        years << (i <= 11 ? QStringLiteral("19") + QString::number(55 + i) : QString::number(i + 1990));
-    return years;
 }

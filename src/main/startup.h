@@ -29,9 +29,6 @@ public:
     SplashWindow *splash() const { return m_splash.get(); }
     MainWindow *mainWindow() const { return m_mainWindow.get(); }
 
-    // The years offered by the booklet's From and To lists, in order.
-    static QStringList bookletYears();
-
 Q_SIGNALS:
     void mainWindowLoaded(MainWindow *window);
 

@@ -4,7 +4,7 @@
 #include "core/errortable.h"
 #include "core/session.h"
 #include "platform/base/mediafs.h"
-#include "platform/ui/platformbundle.h"
+#include "platform/base/platformbundle.h"
 
 namespace {
 // The program title, the blanks and the document's name.

@@ -1,9 +1,9 @@
 #include "documentviewer.h"
 
 #include "documentviewerwindow.h"
-#include "mainwindowhost.h"
+#include "core/mainwindowhost.h"
+#include "platform/base/platformbundle.h"
 #include "platform/ui/busypointer.h"
-#include "platform/ui/platformbundle.h"
 #include "platform/ui/richtextbox.h"
 
 #include <QPointer>
@@ -23,6 +23,6 @@ bool ShowDocument(Platform &platform, MainWindowHost &host, const QString &media
         return false;
     }
     viewer->widenOkButton();
-    viewer->exec(); // the viewer deletes itself when it closes
+    platform.dialogs.runModal(*viewer); // the viewer deletes itself when it closes
     return true;
 }

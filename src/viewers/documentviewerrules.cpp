@@ -2,7 +2,7 @@
 
 #include "core/errortable.h"
 #include "platform/base/text.h"
-#include "platform/ui/printer.h"
+#include "platform/base/printer.h"
 
 int okButtonWidth(int textWidth, int printButtonWidth)
 {

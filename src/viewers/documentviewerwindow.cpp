@@ -1,11 +1,11 @@
 #include "documentviewerwindow.h"
 
 #include "documentviewerrules.h"
-#include "mainwindowhost.h"
 #include "core/errortable.h"
+#include "core/mainwindowhost.h"
+#include "platform/base/platformbundle.h"
 #include "platform/ui/busypointer.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/platformbundle.h"
 #include "platform/ui/richtextbox.h"
 #include "platform/ui/sscommand.h"
 
@@ -88,7 +88,8 @@ void DocumentViewerWindow::cmdPrint_Click()
     PrintOutcome outcome;
     {
         BusyPointer busy;
-        outcome = PrintRichText(m_platform.printer, *rtbText, OneInch, OneInch, OneInch, OneInch, windowTitle());
+        outcome = PrintRichText(m_platform.printer, *rtbText->document(), PageMargins{ OneInch, OneInch, OneInch, OneInch },
+                                windowTitle());
     }
     m_platform.dialogs.message(printedMessage(outcome));
 }

@@ -12,6 +12,12 @@
 
 enum class PageKind { Brochure, Advertisement };
 
+// The kind of pages the viewer's mode shows.
+inline PageKind pageKindOf(bool BrochureMode)
+{
+    return BrochureMode ? PageKind::Brochure : PageKind::Advertisement;
+}
+
 // The highest page number a brochure or advertisement may have.
 constexpr int HighestPageNumber = 40;
 
@@ -22,6 +28,14 @@ QString pageCodeOfLabel(const QString &label);
 // A SelectionCode as page file names want it: the 2000s carry a leading "A"
 // ("A2"), which becomes "0" ("02"); every other code stays as it is.
 QString pageCodeOfSelection(const QString &selectionCode);
+
+// The page code of the current selection. The 2000s' "A2" becomes "02" and
+// stays so in SelectionCode; the main window's photograph steps turn it back.
+inline QString selectionPageCode(QString &SelectionCode)
+{
+    SelectionCode = pageCodeOfSelection(SelectionCode);
+    return SelectionCode;
+}
 
 // "\Brochures\57brch02.jpg" below the media root for page number 2 of 1957;
 // "\ads\57foth12.jpg" for page number 12 of its advertisements.

@@ -1,11 +1,12 @@
 #include "pageviewer.h"
 
-#include "mainwindowhost.h"
 #include "pageviewerwindow.h"
 #include "core/errortable.h"
+#include "core/mainwindowhost.h"
+#include "core/session.h"
+#include "platform/base/platformbundle.h"
 #include "platform/base/text.h"
 #include "platform/ui/busypointer.h"
-#include "platform/ui/platformbundle.h"
 
 PageViewer::PageViewer(Platform &platform, Session &session, MainWindowHost &host)
     : m_platform(platform)
@@ -21,12 +22,12 @@ PageViewer::~PageViewer()
 
 void PageViewer::openBrochure()
 {
-    m_state.BrochureMode = true;
-    m_state.CurrentPage = 0;
+    m_session.pageViewer.BrochureMode = true;
+    m_session.pageViewer.CurrentPage = 0;
     PageViewerWindow *window = reopenWindow();
     CountPages();
     window->setCounter();
-    window->setSpinVisible(m_state.PageCount != 1);
+    window->setSpinVisible(m_session.pageViewer.PageCount != 1);
     m_host.closeScreenSaverPhotoWindow();
 
     m_session.errors.setErrorCode(QStringLiteral("ER044"));
@@ -50,10 +51,10 @@ void PageViewer::openBrochure()
 
 void PageViewer::ShowAdvertisement()
 {
-    m_state.BrochureMode = false;
+    m_session.pageViewer.BrochureMode = false;
     PageViewerWindow *window = reopenWindow();
     m_host.closeScreenSaverPhotoWindow();
-    m_state.CurrentPage = 0;
+    m_session.pageViewer.CurrentPage = 0;
     window->setSpinVisible(true);
 
     const QString code = pageCodeOfLabel(m_host.CurrentSelection());
@@ -74,16 +75,16 @@ void PageViewer::ShowAdvertisement()
     window->setWindowTitle(viewerCaption(m_host.CurrentSelection(), PageKind::Advertisement));
     CountPages();
     window->setCounter();
-    window->exec(); // the window deletes itself when it closes
+    m_platform.dialogs.runModal(*window); // the window deletes itself when it closes
     // The year button after this year's own; 2002 has none, and the focus stays.
     m_host.focusYearButtonAt(code.toInt() - 53);
 }
 
 void PageViewer::CountPages()
 {
-    const QString code = selectionPageCode(m_session);
-    m_state.PageCount = countPages([&](int page) {
-        return m_platform.fs.exists(pagePath(m_session.roots.MediaRoot, m_state.kind(), code, page));
+    const QString code = selectionPageCode(m_session.SelectionCode);
+    m_session.pageViewer.PageCount = countPages([&](int page) {
+        return m_platform.fs.exists(pagePath(m_session.roots.MediaRoot, pageKindOf(m_session.pageViewer.BrochureMode), code, page));
     });
 }
 
@@ -91,6 +92,6 @@ PageViewerWindow *PageViewer::reopenWindow()
 {
     if (m_window)
         m_window->close();
-    m_window = new PageViewerWindow(m_platform.fs, m_platform.screen, m_session, m_state);
+    m_window = new PageViewerWindow(m_platform.fs, m_platform.screen, m_session, m_session.pageViewer);
     return m_window;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "pageviewerstate.h"
 #include "pageviewerwindow.h"
 
 #include <QPointer>
@@ -10,8 +9,8 @@ struct Platform;
 struct Session;
 
 // Opens the page viewer for the model year of the selection: the brochure
-// modeless, the advertisements modal. Owned by the main window; holds the
-// viewer's state and its single window.
+// modeless, the advertisements modal. Owned by the main window; holds its
+// single window (the viewer's state is the session's).
 class PageViewer
 {
 public:
@@ -32,7 +31,6 @@ public:
     // the page files of SelectionCode's year.
     void CountPages();
 
-    const PageViewerState &state() const { return m_state; }
     // The open viewer window, if any.
     PageViewerWindow *window() const { return m_window; }
 
@@ -43,6 +41,5 @@ private:
     Platform &m_platform;
     Session &m_session;
     MainWindowHost &m_host;
-    PageViewerState m_state;
     QPointer<PageViewerWindow> m_window;
 };

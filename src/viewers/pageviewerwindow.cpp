@@ -1,6 +1,6 @@
 #include "pageviewerwindow.h"
 
-#include "pageviewerstate.h"
+#include "core/session.h"
 #include "platform/base/mediafs.h"
 #include "platform/base/pictureloader.h"
 #include "platform/base/screen.h"
@@ -145,9 +145,9 @@ void PageViewerWindow::turnPage(const QList<int> &candidates)
 {
     BusyPointer busy;
     // Read at every turn: the main window may have chosen another year since the opening.
-    const QString code = selectionPageCode(m_session);
+    const QString code = selectionPageCode(m_session.SelectionCode);
     const std::optional<int> page = acceptedPage(candidates, [&](int candidate) {
-        const std::optional<QImage> picture = loadPage(pagePath(m_session.roots.MediaRoot, m_state.kind(), code, candidate));
+        const std::optional<QImage> picture = loadPage(pagePath(m_session.roots.MediaRoot, pageKindOf(m_state.BrochureMode), code, candidate));
         if (!picture)
             return false;
         setPage(*picture);

@@ -4,7 +4,6 @@
 #include "core/slideshow.h"
 
 class MainWindowHost;
-class SlideShowHost;
 struct Platform;
 struct Session;
 
@@ -14,7 +13,7 @@ struct Session;
 class SlideShowViewer
 {
 public:
-    SlideShowViewer(Platform &platform, Session &session, MainWindowHost &host, SlideShowHost &handBack,
+    SlideShowViewer(Platform &platform, Session &session, MainWindowHost &host,
                     SlideShowWindow::Clock clock = &QDateTime::currentDateTime,
                     SlideShow::RandomSource random = SlideShowRules::FixedSeedRandom());
 
@@ -30,7 +29,6 @@ private:
     Platform &m_platform;
     Session &m_session;
     MainWindowHost &m_host;
-    SlideShowHost &m_handBack;
     SlideShowWindow::Clock m_clock;
     SlideShow m_show;
 };

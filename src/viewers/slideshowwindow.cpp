@@ -1,24 +1,21 @@
 #include "slideshowwindow.h"
 
-#include "mainwindowhost.h"
-#include "slideshowhost.h"
 #include "slideshowtransportbar.h"
 #include "core/errortable.h"
-#include "core/selectionrules.h"
+#include "core/mainwindowhost.h"
 #include "core/roots.h"
+#include "core/selectionrules.h"
 #include "core/session.h"
 #include "core/slideshow.h"
 #include "platform/base/pictureloader.h"
+#include "platform/base/platformbundle.h"
 #include "platform/ui/controls.h"
-#include "platform/ui/platformbundle.h"
 #include "platform/ui/spinbutton.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QRadioButton>
@@ -53,13 +50,12 @@ void setChangedCaption(SSPanel *panel, const QString &caption)
 }
 }
 
-SlideShowWindow::SlideShowWindow(Platform &platform, Session &session, MainWindowHost &host, SlideShowHost &handBack,
+SlideShowWindow::SlideShowWindow(Platform &platform, Session &session, MainWindowHost &host,
                                  SlideShow &show, Clock clock)
     : QDialog(host.mainWindow())
     , m_platform(platform)
     , m_session(session)
     , m_host(host)
-    , m_handBack(handBack)
     , m_show(show)
     , m_clock(std::move(clock))
 {
@@ -194,10 +190,8 @@ void SlideShowWindow::Image1_MouseDown(Qt::MouseButton button)
             Dialogs::Buttons::YesNo, Dialogs::Icon::Question });
     if (answer != Dialogs::Answer::Yes)
         return;
-    QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    if (Image1->hasImage())
-        clipboard->setImage(Image1->image());
+    // Without a picture the clipboard is only emptied.
+    m_platform.clipboard.setImage(Image1->image());
 }
 
 void SlideShowWindow::SSCommand1_Click()
@@ -306,22 +300,22 @@ void SlideShowWindow::mmSlide_ExitClick()
     const PhotoIndex &index = m_session.photoIndex;
     const int p = m_show.handBackPosition();
     m_session.errors.setErrorCode(QStringLiteral("ER017"));
-    if (!m_handBack.showHandedBackPhoto(index.pathAt(p)))
+    if (!m_host.showHandedBackPhoto(index.pathAt(p)))
         return reportFailure();
-    m_handBack.setPhotoNumber(index.numberAt(p));
+    m_host.setPhotoNumber(index.numberAt(p));
     const QString caption = panYear->caption();
-    m_handBack.setSelectionLabel(caption);
+    m_host.setSelectionLabel(caption);
     m_session.navigator.CurrentPosition = p;
     m_session.navigator.CurrentPhotoPath = index.pathAt(p);
 
-    m_handBack.setFileName(index.fileNameAt(p));
+    m_host.setFileName(index.fileNameAt(p));
     m_host.RefreshSelection();
     const HandBack rule = handBack(caption);
-    m_handBack.setStatsCaption(rule.statsCaption);
+    m_host.setStatsCaption(rule.statsCaption);
     if (rule.enablesDesc)
-        m_handBack.setDetailButtonEnabled(QStringLiteral("cmdDesc"), true);
-    for (const QString &button : rule.disabledButtons)
-        m_handBack.setDetailButtonEnabled(button, false);
+        m_host.setDetailButtonEnabled(SelectionRules::DetailButton::cmdDesc, true);
+    for (SelectionRules::DetailButton button : rule.disabledButtons)
+        m_host.setDetailButtonEnabled(button, false);
     m_host.focusYearButtonAt(rule.focusButton);
     m_session.YearButtonIndex = rule.yearButtonIndex;
     m_session.SelectionCode = rule.selectionCode;

@@ -9,7 +9,6 @@ class MainWindowHost;
 class QRadioButton;
 class QTimer;
 class SlideShow;
-class SlideShowHost;
 class SlideShowTransportBar;
 class SpinButton;
 class SSCommand;
@@ -29,7 +28,7 @@ class SlideShowWindow : public QDialog
 public:
     using Clock = std::function<QDateTime()>;
 
-    SlideShowWindow(Platform &platform, Session &session, MainWindowHost &host, SlideShowHost &handBack,
+    SlideShowWindow(Platform &platform, Session &session, MainWindowHost &host,
                     SlideShow &show, Clock clock);
 
     // Everything a new show does before the window is shown: the first
@@ -111,7 +110,6 @@ private:
     Platform &m_platform;
     Session &m_session;
     MainWindowHost &m_host;
-    SlideShowHost &m_handBack;
     SlideShow &m_show;
     Clock m_clock;
     std::array<QRadioButton *, 2> m_optSeq{};

@@ -1,19 +1,12 @@
 #include "core/errorreporter.h"
 #include "core/errortable.h"
+#include "support/fakehost.h"
 #include "support/fakes.h"
 #include "support/recordingdialogs.h"
 
 #include <QTest>
 
 namespace {
-class FakeHost : public ErrorHost
-{
-public:
-    void FocusYearButton() override { calls << QStringLiteral("focus"); }
-    void enableMainWindow() override { calls << QStringLiteral("enable"); }
-    QStringList calls;
-};
-
 const QString Closing = QStringLiteral("\r\n\r\nMake sure that the Vireon Anthology is in the CDROM drive.");
 }
 

@@ -33,11 +33,12 @@ QList<int> ticks(SlideShow &show, int count, bool random = false)
 struct Show
 {
     explicit Show(int count, SlideShow::RandomSource random = FixedSeedRandom())
-        : index(indexOf(count)), show(index, navigator, std::move(random))
+        : index(indexOf(count)), show(index, navigator, delay, std::move(random))
     {
     }
     PhotoIndex index;
     PhotoNavigator navigator{ index };
+    qint32 delay = 0;
     SlideShow show;
 };
 }
@@ -166,9 +167,9 @@ private Q_SLOTS:
         QTEST(rule.statsCaption, "stats");
         QTEST(rule.enablesDesc, "desc");
         QFETCH(bool, restricted);
-        QCOMPARE(rule.disabledButtons, restricted ? QStringList({ "cmdOptions", "cmdColors", "cmdScript", "cmdEmblem",
-                                                                  "cmdAd", "cmdNostalgia" })
-                                                  : QStringList());
+        using enum SelectionRules::DetailButton;
+        const QList<SelectionRules::DetailButton> yearOnly{ cmdOptions, cmdColors, cmdScript, cmdEmblem, cmdAd, cmdNostalgia };
+        QCOMPARE(rule.disabledButtons, restricted ? yearOnly : QList<SelectionRules::DetailButton>());
         QTEST(rule.focusButton, "focus");
         QTEST(int(rule.yearButtonIndex), "yearIndex");
         QTEST(rule.selectionCode, "code");

@@ -1,11 +1,13 @@
-#include "main/browser.h"
+#include "main/selection.h"
 #include "main/detailpanes.h"
 #include "main/mainwindow.h"
 #include "platform/ui/richtextbox.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
 #include "support/harness.h"
+#include "support/windowtest.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -67,65 +69,65 @@ private Q_SLOTS:
     void documentsOpenWithTheirCaptions()
     {
         Fixture f;
-        f.window->cmdOptions->click(); // nothing selected: nothing
+        control<SSCommand>(f.window, QStringLiteral("cmdOptions"))->click(); // nothing selected: nothing
         QVERIFY(f.opened.isEmpty() && f.run.dialogs.shown().isEmpty());
 
-        f.window->cmdYR(3)->click();
-        f.window->cmdDesc->click();
+        yearButton(f.window, 3)->click();
+        control<SSCommand>(f.window, QStringLiteral("cmdDesc"))->click();
         QCOMPARE(f.opened, QStringList{ "E:\\richtext\\57DESC.RTF|The Vireon Anthology       1957 Description" });
 
-        f.window->cmdOptions->click(); // not on the disc
+        control<SSCommand>(f.window, QStringLiteral("cmdOptions"))->click(); // not on the disc
         QCOMPARE(f.opened.size(), 1);
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER026")));
-        QCOMPARE(f.window->focusWidget(), f.window->cmdYR(4));
+        QCOMPARE(f.window->focusWidget(), yearButton(f.window, 4));
 
-        f.window->cmdNostalgia->click(); // opened without a lookup; the load fails
+        control<SSCommand>(f.window, QStringLiteral("cmdNostalgia"))->click(); // opened without a lookup; the load fails
         QCOMPARE(f.opened.last(), QStringLiteral("E:\\richtext\\nostalgia57.rtf|The Vireon Anthology     Nostalgia 1957"));
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER005")));
 
-        f.window->cmdStats->click(); // a year: its statistics in the viewer
+        control<SSCommand>(f.window, QStringLiteral("cmdStats"))->click(); // a year: its statistics in the viewer
         QCOMPARE(f.opened.last(), QStringLiteral("E:\\richtext\\57stats.rtf|The Vireon Anthology       1957 Statistics"));
-        QVERIFY(f.window->rtbDetails->isHidden());
+        QVERIFY(control<RichTextBox>(f.window, QStringLiteral("rtbDetails"))->isHidden());
     }
 
     void picturesToggleAndFollowTheSelection()
     {
         Fixture f;
-        f.window->cmdYR(3)->click();
-        f.window->cmdScript->click();
-        QLabel *script = f.window->picScript;
+        yearButton(f.window, 3)->click();
+        control<SSCommand>(f.window, QStringLiteral("cmdScript"))->click();
+        QLabel *script = control<QLabel>(f.window, QStringLiteral("picScript"));
         QVERIFY(script->isVisible());
-        QCOMPARE(script->pos(), f.window->Image4->pos() + QPoint(1, 25));
+        QCOMPARE(script->pos(), control<StretchedImage>(f.window, QStringLiteral("Image4"))->pos() + QPoint(1, 25));
         QCOMPARE(script->width(), 120);
-        QCOMPARE(f.window->focusWidget(), f.window->cmdYR(4));
+        QCOMPARE(f.window->focusWidget(), yearButton(f.window, 4));
 
-        f.window->cmdYR(4)->click(); // 1958: the visible script is reloaded
+        yearButton(f.window, 4)->click(); // 1958: the visible script is reloaded
         QVERIFY(script->isVisible());
         QCOMPARE(script->width(), 140);
 
-        f.window->cmdScript->click();
+        control<SSCommand>(f.window, QStringLiteral("cmdScript"))->click();
         QVERIFY(script->isHidden());
 
-        f.window->cmdEmblem->click(); // no 1958 emblem
+        control<SSCommand>(f.window, QStringLiteral("cmdEmblem"))->click(); // no 1958 emblem
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER022")));
-        QVERIFY(f.window->picEmblem->isHidden());
+        QVERIFY(control<QLabel>(f.window, QStringLiteral("picEmblem"))->isHidden());
 
-        f.window->cmdYR(3)->click();
-        f.window->cmdEmblem->click();
-        QLabel *emblem = f.window->picEmblem;
-        QCOMPARE(emblem->geometry().bottom() + 1, f.window->Frame1->y() - 1);
-        QCOMPARE(emblem->x(), f.window->Image4->width() - 60 + 9);
-        f.window->cmdClipArt->click();
-        QVERIFY(f.window->picClipArt->isVisible());
-        QCOMPARE(f.window->picClipArt->pos(), QPoint(f.window->Image4->width() - 90 + 6, f.window->Image4->y()));
+        yearButton(f.window, 3)->click();
+        control<SSCommand>(f.window, QStringLiteral("cmdEmblem"))->click();
+        QLabel *emblem = control<QLabel>(f.window, QStringLiteral("picEmblem"));
+        QCOMPARE(emblem->geometry().bottom() + 1, control<QFrame>(f.window, QStringLiteral("Frame1"))->y() - 1);
+        QCOMPARE(emblem->x(), control<StretchedImage>(f.window, QStringLiteral("Image4"))->width() - 60 + 9);
+        control<SSCommand>(f.window, QStringLiteral("cmdClipArt"))->click();
+        QVERIFY(control<QLabel>(f.window, QStringLiteral("picClipArt"))->isVisible());
+        QCOMPARE(control<QLabel>(f.window, QStringLiteral("picClipArt"))->pos(), QPoint(control<StretchedImage>(f.window, QStringLiteral("Image4"))->width() - 90 + 6, control<StretchedImage>(f.window, QStringLiteral("Image4"))->y()));
 
         // A collectable has no pictures: all three go.
         f.window->menu(QStringLiteral("mnuStuff(5)"))->trigger();
-        QVERIFY(emblem->isHidden() && f.window->picClipArt->isHidden());
+        QVERIFY(emblem->isHidden() && control<QLabel>(f.window, QStringLiteral("picClipArt"))->isHidden());
 
         // A left click on a picture hides it.
-        f.window->cmdYR(3)->click();
-        f.window->cmdEmblem->click();
+        yearButton(f.window, 3)->click();
+        control<SSCommand>(f.window, QStringLiteral("cmdEmblem"))->click();
         QTest::mouseClick(emblem, Qt::LeftButton);
         QVERIFY(emblem->isHidden());
     }
@@ -133,37 +135,37 @@ private Q_SLOTS:
     void rightClickCopiesThePictureWhenAskedTo()
     {
         Fixture f;
-        f.window->cmdYR(3)->click();
-        f.window->cmdEmblem->click();
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        yearButton(f.window, 3)->click();
+        control<SSCommand>(f.window, QStringLiteral("cmdEmblem"))->click();
+        f.run.clipboard.setText(QStringLiteral("before"));
         f.run.dialogs.script({ Dialogs::Answer::No, Dialogs::Answer::Yes });
-        QTest::mouseClick(f.window->picEmblem, Qt::RightButton);
+        QTest::mouseClick(control<QLabel>(f.window, QStringLiteral("picEmblem")), Qt::RightButton);
         QCOMPARE(f.run.dialogs.last().text, QStringLiteral("Would you like to copy this image to the Windows Clipboard?"));
         QCOMPARE(f.run.dialogs.last().buttons, Dialogs::Buttons::YesNo);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
-        QTest::mouseClick(f.window->picEmblem, Qt::RightButton);
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(60, 40));
-        QVERIFY(f.window->picEmblem->isVisible());
+        QCOMPARE(f.run.clipboard.text(), QStringLiteral("before"));
+        QTest::mouseClick(control<QLabel>(f.window, QStringLiteral("picEmblem")), Qt::RightButton);
+        QCOMPARE(f.run.clipboard.image().size(), QSize(60, 40));
+        QVERIFY(control<QLabel>(f.window, QStringLiteral("picEmblem"))->isVisible());
     }
 
     void statisticsOfTheCollectableOnScreen()
     {
         Fixture f;
         f.window->menu(QStringLiteral("mnuStuff(5)"))->trigger(); // stamps
-        f.window->browser().NextPhoto();                           // photograph 2
-        QVERIFY(!f.window->cmdStats->isEnabled()); // kept disabled for stamps; the handler still knows them
+        f.window->selection().NextPhoto();                           // photograph 2
+        QVERIFY(!control<SSCommand>(f.window, QStringLiteral("cmdStats"))->isEnabled()); // kept disabled for stamps; the handler still knows them
         f.window->detailPanes().cmdStats_Click();
-        RichTextBox *pane = f.window->rtbDetails;
+        RichTextBox *pane = control<RichTextBox>(f.window, QStringLiteral("rtbDetails"));
         QVERIFY(pane->isVisible());
         QVERIFY(pane->toPlainText().contains(QStringLiteral("Stamp number two")));
         QCOMPARE(pane->size(), QSize(329, 106));
-        QCOMPARE(pane->geometry().right(), f.window->cmdAd->geometry().right() - 10);
-        QCOMPARE(pane->y(), f.window->Image4->y() + 9);
+        QCOMPARE(pane->geometry().right(), control<SSCommand>(f.window, QStringLiteral("cmdAd"))->geometry().right() - 10);
+        QCOMPARE(pane->y(), control<StretchedImage>(f.window, QStringLiteral("Image4"))->y() + 9);
         f.window->detailPanes().cmdStats_Click();
         QVERIFY(pane->isHidden());
         QVERIFY(f.opened.isEmpty());
 
-        f.window->browser().NextPhoto(); // photograph 1: zz002.rtf is not on the disc
+        f.window->selection().NextPhoto(); // photograph 1: zz002.rtf is not on the disc
         f.window->detailPanes().cmdStats_Click();
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER027")));
         QVERIFY(pane->isHidden());

@@ -1,8 +1,10 @@
 #include "main/mainwindow.h"
 #include "main/splashwindow.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/stretchedimage.h"
 #include "support/harness.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QDir>
@@ -67,14 +69,14 @@ private Q_SLOTS:
         QVERIFY(window->isVisible());
         QCOMPARE(window->frameGeometry(), QRect(0, 0, 800, 600)); // first run: the whole screen
         QVERIFY(window->menu(QStringLiteral("mnuHideStatus"))->isVisible());
-        QCOMPARE(window->Frame1->y(), 520);
+        QCOMPARE(control<QFrame>(window, QStringLiteral("Frame1"))->y(), 520);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         const QStringList years{ "1955", "1956", "1957", "1958", "1959", "1960", "1961",
                                  "1962", "1963", "1964", "1965", "1966", "2002" };
         for (int list : { 0, 1 }) {
             QStringList items;
-            for (int row = 0; row < window->List1(list)->count(); ++row)
-                items << window->List1(list)->item(row)->text();
+            for (int row = 0; row < control<QListWidget>(window, arrayName(QStringLiteral("List1"), list))->count(); ++row)
+                items << control<QListWidget>(window, arrayName(QStringLiteral("List1"), list))->item(row)->text();
             QCOMPARE(items, years);
         }
         window->close();
@@ -90,7 +92,7 @@ private Q_SLOTS:
         MainWindow *window = run.startup.mainWindow();
         QCOMPARE(window->frameGeometry(), QRect(100, 0, 799, 606)); // saved place, forced size
         QVERIFY(!window->menu(QStringLiteral("mnuHideStatus"))->isVisible());
-        QCOMPARE(window->Frame1->y(), window->Image4->y() + window->Image4->height());
+        QCOMPARE(control<QFrame>(window, QStringLiteral("Frame1"))->y(), control<StretchedImage>(window, QStringLiteral("Image4"))->y() + control<StretchedImage>(window, QStringLiteral("Image4"))->height());
         window->close();
     }
 
@@ -141,7 +143,7 @@ private Q_SLOTS:
         MainWindow *window = run.startup.mainWindow();
         window->move(30, 40);
         QSignalSpy closed(window, &MainWindow::closed);
-        QTest::mouseClick(window->cmdExit, Qt::LeftButton);
+        QTest::mouseClick(control<SSCommand>(window, QStringLiteral("cmdExit")), Qt::LeftButton);
         QCOMPARE(closed.size(), 1);
         QCOMPARE(run.settings.read("The Vireon Anthology", "Settings", "MainLeft", {}), QStringLiteral("450"));
         QCOMPARE(run.settings.read("The Vireon Anthology", "Settings", "MainTop", {}), QStringLiteral("600"));
@@ -193,11 +195,11 @@ private Q_SLOTS:
         MainWindow *window = run.startup.mainWindow();
         QCOMPARE(window->objectName(), QStringLiteral("Form1"));
         QCOMPARE(window->windowTitle(), QStringLiteral("The Vireon Anthology"));
-        QCOMPARE(window->cmdYR(1)->geometry(), QRect(8, 4, 48, 25));
-        QCOMPARE(window->cmdYR(13)->geometry(), QRect(592, 4, 48, 25));
-        QCOMPARE(window->cmdYR(13)->text(), QStringLiteral("2002"));
+        QCOMPARE(yearButton(window, 1)->geometry(), QRect(8, 4, 48, 25));
+        QCOMPARE(yearButton(window, 13)->geometry(), QRect(592, 4, 48, 25));
+        QCOMPARE(yearButton(window, 13)->text(), QStringLiteral("2002"));
         QCOMPARE(window->findChild<QWidget *>(QStringLiteral("Image4"))->geometry(), QRect(8, 24, 776, 496));
-        QCOMPARE(window->cmdClipArt->text(), QStringLiteral("ClipArt "));
+        QCOMPARE(control<SSCommand>(window, QStringLiteral("cmdClipArt"))->text(), QStringLiteral("ClipArt "));
         for (const char *hidden : { "SpinButton1", "panPhoto", "panYear", "txtFile", "rtbDetails", "pnlPrint",
                                     "pnlSSaver", "pnlProgress", "pnlSound", "ssPnlSongs", "picClipArt" })
             QVERIFY2(window->findChild<QWidget *>(QLatin1String(hidden))->isHidden(), hidden);

@@ -1,5 +1,5 @@
 #include "platform/richtext/rtfreader.h"
-#include "platform/ui/printer.h"
+#include "platform/base/printer.h"
 #include "platform/ui/printerqt.h"
 #include "support/pdftext.h"
 #include "support/testprinter.h"

@@ -1,5 +1,5 @@
-#include "platform/ui/printer.h"
-#include "platform/ui/printerrules.h"
+#include "platform/base/printer.h"
+#include "platform/base/printerrules.h"
 
 #include <QTest>
 

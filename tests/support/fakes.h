@@ -1,12 +1,16 @@
 #pragma once
 
+#include "platform/base/clipboard.h"
 #include "platform/base/desktop.h"
+#include "platform/base/eventpump.h"
 #include "platform/base/screen.h"
 #include "platform/base/settingsstore.h"
 #include "platform/base/termination.h"
 
 #include <QHash>
+#include <QImage>
 #include <QStringList>
+#include <functional>
 
 class FakeScreen : public Screen
 {
@@ -19,7 +23,9 @@ private:
     QSize m_pixels;
 };
 
-// A desktop with a task bar: records what is done to it.
+// A desktop with a task bar: records what is done to it ("find", "hide",
+// "show", "open <address>", "run <program>", "topmost on"). Programs "run"
+// with the exit code given, or fail to start when started is false.
 class FakeDesktop : public Desktop
 {
 public:
@@ -29,8 +35,63 @@ public:
         return true;
     }
     void setTaskbarVisible(bool visible) override { calls << (visible ? QStringLiteral("show") : QStringLiteral("hide")); }
+    bool openAddress(const QString &address) override
+    {
+        calls << QStringLiteral("open ") + address;
+        return true;
+    }
+    RunResult runAndWait(const QString &program, const QStringList &) override
+    {
+        calls << QStringLiteral("run ") + program;
+        return run;
+    }
+    void setTopmost(QWidget *, bool topmost) override
+    {
+        calls << (topmost ? QStringLiteral("topmost on") : QStringLiteral("topmost off"));
+    }
+    QString windowsDirectory() const override { return windowsFolder; }
 
     QStringList calls;
+    RunResult run{ true, 0 };
+    QString windowsFolder;
+};
+
+// A clipboard of its own, so tests neither see nor change the user's.
+class MemoryClipboard : public Clipboard
+{
+public:
+    void setImage(const QImage &picture) override
+    {
+        m_image = picture;
+        m_text.clear();
+    }
+    void setText(const QString &text) override
+    {
+        m_text = text;
+        m_image = QImage();
+    }
+    QImage image() const override { return m_image; }
+    QString text() const override { return m_text; }
+
+private:
+    QImage m_image;
+    QString m_text;
+};
+
+// Counts the pumps of a long loop and runs what a test wants to happen
+// "meanwhile" (a click on Cancel, a second click on Copy) at the pump given.
+class FakeEventPump : public EventPump
+{
+public:
+    void processPendingEvents() override
+    {
+        ++pumps;
+        if (const auto step = meanwhile.take(pumps))
+            step();
+    }
+
+    int pumps = 0;
+    QHash<int, std::function<void()>> meanwhile;
 };
 
 // Settings kept in memory: "application/section/key" -> value.

@@ -10,7 +10,7 @@ TestServices::TestServices(const QString &disc, const QString &printed, QSize sc
     , screen(screenPixels)
     , media(std::make_shared<MediaLog>())
     , printer(printed)
-    , platform{ fs, dialogs, settings, screen, desktop, recordingMediaControls(media), printer }
+    , platform{ fs, dialogs, settings, screen, desktop, recordingMediaControls(media), printer, clipboard, events }
     , session(dialogs)
 {
     session.roots.MediaRoot = QStringLiteral("E:");

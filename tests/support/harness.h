@@ -4,9 +4,9 @@
 #include "main/startup.h"
 #include "platform/base/mediafs.h"
 #include "platform/base/singleinstance.h"
-#include "platform/ui/platformbundle.h"
+#include "platform/base/platformbundle.h"
 #include "support/fakes.h"
-#include "support/recordingdialogs.h"
+#include "support/scripteddialogs.h"
 #include "support/recordingmediacontrol.h"
 #include "support/testprinter.h"
 
@@ -19,12 +19,14 @@ struct TestServices
     TestServices(const QString &disc, const QString &printed, QSize screenPixels = QSize(800, 600));
 
     MediaFs fs;
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     MemorySettingsStore settings;
     FakeScreen screen;
     FakeDesktop desktop;
     std::shared_ptr<MediaLog> media;
     TestPrinter printer;
+    MemoryClipboard clipboard;
+    FakeEventPump events;
     Platform platform;
     Session session;
 };

@@ -1,5 +1,7 @@
 #include "recordingdialogs.h"
 
+#include <QTest>
+
 Dialogs::Answer RecordingDialogs::message(const Message &box)
 {
     m_shown.append(box);
@@ -12,7 +14,30 @@ Dialogs::Answer RecordingDialogs::message(const Message &box)
     case Buttons::YesNo:
         return Answer::Yes;
     case Buttons::RetryCancel:
-        return Answer::Retry;
+        break;
     }
-    return Answer::Ok;
+    QTest::qFail(qPrintable(QStringLiteral("a Retry box that no test answers: ") + box.text), __FILE__, __LINE__);
+    throw UnansweredRetry{};
+}
+
+int RecordingDialogs::runModal(QDialog &)
+{
+    QTest::qFail("a modal window opened in a test of logic", __FILE__, __LINE__);
+    throw UnexpectedModalWindow{};
+}
+
+std::optional<QString> RecordingDialogs::saveFile(const SaveFile &request)
+{
+    saveRequests << request;
+    return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.takeFirst();
+}
+
+bool RecordingDialogs::printerSetup(PrinterChoice &choice)
+{
+    ++printerSetups;
+    const std::optional<PrinterChoice> answer = printerAnswers.isEmpty() ? std::nullopt : printerAnswers.takeFirst();
+    if (!answer)
+        return false;
+    choice = *answer;
+    return true;
 }

@@ -12,6 +12,8 @@ class TestPrinter : public Printer
 public:
     explicit TestPrinter(const QString &folder);
 
+    PrinterChoice choice() const override { return m_pdf.choice(); }
+    void setChoice(const PrinterChoice &choice) override { m_pdf.setChoice(choice); }
     bool startJob(const QString &jobName) override;
     QSize paperSize() const override { return m_pdf.paperSize(); }
     QPoint physicalOffset() const override { return m_pdf.physicalOffset(); }

@@ -2,7 +2,7 @@
 #include "core/session.h"
 #include "main/mainwindow.h"
 #include "platform/base/mediafs.h"
-#include "platform/ui/platformbundle.h"
+#include "platform/base/platformbundle.h"
 #include "platform/ui/printerqt.h"
 #include "platform/ui/richtextbox.h"
 #include "platform/ui/sscommand.h"
@@ -63,8 +63,8 @@ struct Run : Folder, TestServices
     // then closed with OK unless check closed it.
     void whileOpen(const QString &control, const std::function<void(DocumentViewerWindow *)> &check)
     {
-        QTimer::singleShot(0, [check] {
-            auto *viewer = qobject_cast<DocumentViewerWindow *>(QApplication::activeModalWidget());
+        dialogs.scriptModal([check](QDialog &modal) {
+            auto *viewer = qobject_cast<DocumentViewerWindow *>(&modal);
             QVERIFY(viewer);
             check(viewer);
             if (viewer->isVisible())
@@ -208,9 +208,9 @@ private Q_SLOTS:
         Run run;
         const QString folder = run.dir.filePath(QStringLiteral("Documents"));
         QtPrinter pdf(QtPrinter::Target::PdfOnly, folder);
-        Platform platform{ run.fs, run.dialogs, run.settings, run.screen, run.desktop, {}, pdf };
-        QTimer::singleShot(0, [] {
-            auto *viewer = qobject_cast<DocumentViewerWindow *>(QApplication::activeModalWidget());
+        Platform platform{ run.fs, run.dialogs, run.settings, run.screen, run.desktop, {}, pdf, run.clipboard, run.events };
+        run.dialogs.scriptModal([](QDialog &modal) {
+            auto *viewer = qobject_cast<DocumentViewerWindow *>(&modal);
             viewer->cmdPrint_Click();
             viewer->SSCommand1_Click();
         });
@@ -227,9 +227,9 @@ private Q_SLOTS:
         Run run;
         writeFile(run.dir.filePath("blocked"), "a file where the folder should be");
         QtPrinter pdf(QtPrinter::Target::PdfOnly, run.dir.filePath(QStringLiteral("blocked/Documents")));
-        Platform platform{ run.fs, run.dialogs, run.settings, run.screen, run.desktop, {}, pdf };
-        QTimer::singleShot(0, [] {
-            auto *viewer = qobject_cast<DocumentViewerWindow *>(QApplication::activeModalWidget());
+        Platform platform{ run.fs, run.dialogs, run.settings, run.screen, run.desktop, {}, pdf, run.clipboard, run.events };
+        run.dialogs.scriptModal([](QDialog &modal) {
+            auto *viewer = qobject_cast<DocumentViewerWindow *>(&modal);
             viewer->cmdPrint_Click();
             viewer->SSCommand1_Click();
         });
@@ -252,8 +252,8 @@ private Q_SLOTS:
         MainWindow *window = run.startup.mainWindow();
         run.dialogs.clear();
 
-        QTimer::singleShot(0, [] {
-            auto *viewer = qobject_cast<DocumentViewerWindow *>(QApplication::activeModalWidget());
+        run.dialogs.scriptModal([](QDialog &modal) {
+            auto *viewer = qobject_cast<DocumentViewerWindow *>(&modal);
             QCOMPARE(viewer->windowTitle(), QStringLiteral("The Vireon Anthology       Notice"));
             QCOMPARE(viewer->parentWidget()->objectName(), QStringLiteral("Form1"));
             viewer->SSCommand1_Click();

@@ -1,7 +1,7 @@
 #include "core/errortable.h"
 #include "core/session.h"
 #include "platform/base/mediafs.h"
-#include "platform/ui/platformbundle.h"
+#include "platform/base/platformbundle.h"
 #include "platform/ui/spinbutton.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/stretchedimage.h"
@@ -65,10 +65,7 @@ struct Run : TestServices
     // Runs the advertisement viewer; check() looks at the open window, which is then closed.
     void whileAdIsOpen(const std::function<void(PageViewerWindow *)> &check)
     {
-        QTimer::singleShot(0, [&] {
-            auto closeAtEnd = qScopeGuard([&] { viewer.window()->close(); });
-            check(viewer.window());
-        });
+        dialogs.scriptModal([&](QDialog &) { check(viewer.window()); });
         viewer.ShowAdvertisement();
     }
 
@@ -249,7 +246,8 @@ private Q_SLOTS:
     {
         Run run(m_dir, "1957");
         run.whileAdIsOpen([&](PageViewerWindow *w) {
-            QCOMPARE(QApplication::activeModalWidget(), w);
+            QVERIFY(w->isModal() && w->isVisible());
+            QCOMPARE(run.dialogs.modalWindows, QStringList{ QStringLiteral("frmScroll") });
             QCOMPARE(w->windowTitle(), QStringLiteral("The Vireon Anthology    1957 Advertisement"));
             QCOMPARE(w->Text1->text(), QStringLiteral("1 of 2"));
             QVERIFY(w->picParent->isHidden() && w->HScroll1->isHidden() && w->VScroll1->isHidden());

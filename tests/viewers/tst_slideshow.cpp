@@ -1,9 +1,11 @@
 #include "main/mainwindow.h"
 #include "platform/ui/spinbutton.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
 #include "support/harness.h"
+#include "support/windowtest.h"
 #include "viewers/slideshowtransportbar.h"
 #include "viewers/slideshowviewer.h"
 
@@ -123,7 +125,7 @@ private Q_SLOTS:
     void startOnTheMainWindowsPhotograph()
     {
         Fixture f;
-        f.main->cmdYR(13)->click(); // 2002: photograph 13
+        yearButton(f.main, 13)->click(); // 2002: photograph 13
         SlideShowWindow *w = f.open();
         QVERIFY(w->Image1->hasImage() && w->panYear->isVisible());
         QCOMPARE(w->panYear->caption(), QStringLiteral("2002"));
@@ -200,8 +202,8 @@ private Q_SLOTS:
         Session session(dialogs);
         session.roots = f.run.session.roots;
         session.photoIndex = f.run.session.photoIndex;
-        SlideShow show(session.photoIndex, session.navigator);
-        f.show = new SlideShowWindow(f.run.platform, session, *f.main, *f.main, show, &QDateTime::currentDateTime);
+        SlideShow show(session.photoIndex, session.navigator, session.PhotoDelay);
+        f.show = new SlideShowWindow(f.run.platform, session, *f.main, show, &QDateTime::currentDateTime);
         f.show->startShow();
         session.navigator.PhotoCursor = 18;
         f.show->mmSlide_PlayClick(); // 19 cannot be decoded
@@ -251,21 +253,21 @@ private Q_SLOTS:
     void exitWhilePlayingHandsBackTheYear()
     {
         Fixture f;
-        f.main->cmdYR(1)->click();
+        yearButton(f.main, 1)->click();
         SlideShowWindow *w = f.open();
         w->mmSlide_JumpFwdClick(); // 11
         w->mmSlide_PlayClick();
         w->Timer1_Timer(); // 12, the last of 1962
         QTest::mouseClick(f.bar(Bar::Exit), Qt::LeftButton);
         QVERIFY(w->isVisible() && w->Timer1->isActive());
-        QCOMPARE(f.main->panYear->caption(), QStringLiteral("1962 "));
-        QCOMPARE(f.main->panPhoto->caption(), QStringLiteral("4"));
-        QCOMPARE(f.main->txtFile->text(), QStringLiteral("62004.JPG"));
-        QCOMPARE(f.main->cmdStats->text(), QStringLiteral("Engines"));
+        QCOMPARE(control<SSPanel>(f.main, QStringLiteral("panYear"))->caption(), QStringLiteral("1962 "));
+        QCOMPARE(control<SSPanel>(f.main, QStringLiteral("panPhoto"))->caption(), QStringLiteral("4"));
+        QCOMPARE(control<QLineEdit>(f.main, QStringLiteral("txtFile"))->text(), QStringLiteral("62004.JPG"));
+        QCOMPARE(control<SSCommand>(f.main, QStringLiteral("cmdStats"))->text(), QStringLiteral("Engines"));
         QCOMPARE(f.run.session.navigator.CurrentPosition, 12);
         QCOMPARE(f.run.session.SelectionCode, QStringLiteral("62"));
         QCOMPARE(f.run.session.YearButtonIndex, qint16(8));
-        QCOMPARE(f.main->focusWidget(), f.main->cmdYR(9));
+        QCOMPARE(f.main->focusWidget(), yearButton(f.main, 9));
         QCOMPARE(f.cursor(), 11);
 
         f.run.dialogs.script({ Dialogs::Answer::Cancel });
@@ -280,26 +282,26 @@ private Q_SLOTS:
         Fixture f;
         SlideShowWindow *w = f.open();
         w->mmSlide_ExitClick(); // nothing selected yet: only the refresh
-        QCOMPARE(f.main->panYear->caption(), QStringLiteral("panYear"));
-        QVERIFY(!f.main->Image4->hasImage());
+        QCOMPARE(control<SSPanel>(f.main, QStringLiteral("panYear"))->caption(), QStringLiteral("panYear"));
+        QVERIFY(!control<StretchedImage>(f.main, QStringLiteral("Image4"))->hasImage());
 
-        f.main->cmdYR(1)->click();
+        yearButton(f.main, 1)->click();
         f.cursor() = 16;
         w->mmSlide_FwdClick(); // 17: a Danbury model
         w->mmSlide_ExitClick();
-        QCOMPARE(f.main->panYear->caption(), QStringLiteral("Danbury Mint Die Cast Models "));
-        QCOMPARE(f.main->cmdStats->text(), QStringLiteral("Details"));
-        QVERIFY(f.main->cmdDesc->isEnabled() && !f.main->cmdOptions->isEnabled() && !f.main->cmdAd->isEnabled());
-        QCOMPARE(f.main->focusWidget(), f.main->cmdYR(1));
+        QCOMPARE(control<SSPanel>(f.main, QStringLiteral("panYear"))->caption(), QStringLiteral("Danbury Mint Die Cast Models "));
+        QCOMPARE(control<SSCommand>(f.main, QStringLiteral("cmdStats"))->text(), QStringLiteral("Details"));
+        QVERIFY(control<SSCommand>(f.main, QStringLiteral("cmdDesc"))->isEnabled() && !control<SSCommand>(f.main, QStringLiteral("cmdOptions"))->isEnabled() && !control<SSCommand>(f.main, QStringLiteral("cmdAd"))->isEnabled());
+        QCOMPARE(f.main->focusWidget(), yearButton(f.main, 1));
 
         QCOMPARE(f.cursor(), 16); // one before the photograph handed back
         w->mmSlide_BkwdClick(); // 15
         w->mmSlide_FwdClick(); // 16
         w->mmSlide_ExitClick();
-        QCOMPARE(f.main->panYear->caption(), QStringLiteral("The Vostrel Vireon "));
+        QCOMPARE(control<SSPanel>(f.main, QStringLiteral("panYear"))->caption(), QStringLiteral("The Vostrel Vireon "));
         QCOMPARE(f.run.session.SelectionCode, QStringLiteral("CW"));
         QCOMPARE(f.run.session.YearButtonIndex, qint16(0));
-        QCOMPARE(f.main->focusWidget(), f.main->cmdYR(1));
+        QCOMPARE(f.main->focusWidget(), yearButton(f.main, 1));
         QVERIFY(f.reported().isEmpty());
     }
 
@@ -314,8 +316,8 @@ private Q_SLOTS:
     {
         Fixture f;
         QDateTime now(QDate(2026, 12, 9), QTime(21, 41, 7));
-        SlideShowViewer viewer(f.run.platform, f.run.session, *f.main, *f.main, [&] { return now; });
-        f.main->cmdYR(1)->click();
+        SlideShowViewer viewer(f.run.platform, f.run.session, *f.main, [&] { return now; });
+        yearButton(f.main, 1)->click();
         f.show = viewer.openShow();
         SlideShowWindow *w = f.show;
         w->show();
@@ -327,16 +329,16 @@ private Q_SLOTS:
         QCOMPARE(w->StatusTime->caption(), QStringLiteral("12:41:07 am"));
         QCOMPARE(w->StatusDay->caption(), QStringLiteral("Thursday"));
 
-        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        f.run.clipboard.setText(QStringLiteral("kept"));
         f.run.dialogs.script({ Dialogs::Answer::No });
         QTest::mousePress(w->Image1, Qt::RightButton);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+        QCOMPARE(f.run.clipboard.text(), QStringLiteral("kept"));
         QCOMPARE(f.run.dialogs.last().text,
             QStringLiteral("Would you like to copy this image to the Windows Clipboard?"));
         QCOMPARE(f.run.dialogs.last().icon, Dialogs::Icon::Question);
         w->Image1_MouseDown(Qt::RightButton); // Yes
-        QCOMPARE(QGuiApplication::clipboard()->image().size(), w->Image1->image().size());
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        QCOMPARE(f.run.clipboard.image().size(), w->Image1->image().size());
+        QVERIFY(f.run.clipboard.text().isEmpty());
     }
 
     void compactLayoutOnA640x480Screen()
@@ -352,13 +354,10 @@ private Q_SLOTS:
     {
         Fixture f;
         QString seen;
-        QTimer::singleShot(0, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            seen = modal->objectName() + u'|' + modal->windowTitle() + u'|'
-                + QString::number(f.run.session.SlideShowFlag);
-            modal->close();
+        f.run.dialogs.scriptModal([&](QDialog &modal) {
+            seen = modal.objectName() + u'|' + modal.windowTitle() + u'|' + QString::number(f.run.session.SlideShowFlag);
         });
-        QTest::mouseClick(f.main->ssCmdSlide, Qt::LeftButton);
+        QTest::mouseClick(control<SSCommand>(f.main, QStringLiteral("ssCmdSlide")), Qt::LeftButton);
         QCOMPARE(seen, QStringLiteral("frmSlide|The Vireon Anthology Slide Show|0"));
         QVERIFY(f.run.session.SlideShowFlag);
     }

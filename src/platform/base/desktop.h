@@ -1,23 +1,38 @@
 #pragma once
 
-// The desktop around the program. Only the task bar for now: looked up each
-// time it is needed and remembered for restoring. Where the desktop has no
-// task-bar window, finding it fails and hiding and showing do nothing.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// The desktop around the program: its task bar, the default handler of web
+// addresses, other programs, the always-on-top layer and the system folder
+// that screen savers are installed into.
 class Desktop
 {
 public:
+    struct RunResult
+    {
+        bool started = false;
+        int exitCode = 0;
+    };
+
     virtual ~Desktop() = default;
+
     // Looks the task bar up and remembers it; false when there is none.
     virtual bool findTaskbar() = 0;
     // Hides or shows the remembered task bar; nothing when none was found.
     virtual void setTaskbarVisible(bool visible) = 0;
-};
 
-// A desktop with no task-bar window of its own that we may hide (Linux
-// desktops and anything unknown).
-class PlainDesktop : public Desktop
-{
-public:
-    bool findTaskbar() override { return false; }
-    void setTaskbarVisible(bool) override { }
+    // Opens the address with the desktop's default handler; false when no
+    // handler took it.
+    virtual bool openAddress(const QString &address) = 0;
+    // Starts the program and returns when it has ended; the user interface
+    // keeps processing events meanwhile. started is false when it could not run.
+    virtual RunResult runAndWait(const QString &program, const QStringList &arguments) = 0;
+    // Puts the window into the always-on-top layer, or takes it out, leaving
+    // its position and size as they are.
+    virtual void setTopmost(QWidget *window, bool topmost) = 0;
+    // The native folder that stands for the system's Windows directory.
+    virtual QString windowsDirectory() const = 0;
 };

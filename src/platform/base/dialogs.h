@@ -1,8 +1,15 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <optional>
 
-// Message boxes with the period's buttons and icons.
+class QDialog;
+struct PrinterChoice;
+
+// Message boxes with the period's buttons and icons, the modal windows, and
+// the common dialogs (file save, printer setup).
 class Dialogs
 {
 public:
@@ -19,6 +26,26 @@ public:
         bool systemModal = false;
     };
 
+    // The file-save dialog: its title, the extension added to a name typed
+    // without one (".jpg"), the filters as (description, pattern) pairs, and
+    // the folder and file name it opens with.
+    struct SaveFile
+    {
+        QString title;
+        QString defaultExtension;
+        QList<QPair<QString, QString>> filters;
+        QString folder;
+        QString fileName;
+    };
+
     virtual ~Dialogs() = default;
     virtual Answer message(const Message &box) = 0;
+    // Runs a window modally and returns its result (QDialog::Accepted or
+    // Rejected) once it has closed. Every modal viewer goes through here.
+    virtual int runModal(QDialog &window) = 0;
+    // The native path chosen, or nothing when the user cancelled.
+    virtual std::optional<QString> saveFile(const SaveFile &request) = 0;
+    // Lets the user choose the printer and its paper; the choice is changed
+    // only when the dialog is confirmed (true).
+    virtual bool printerSetup(PrinterChoice &choice) = 0;
 };

@@ -41,6 +41,12 @@ SSPanel *makePanel(QWidget *parent, const QString &name, const QString &caption,
     return place(panel, name, where);
 }
 
+void placeHiddenPanel(SSPanel *panel, const QString &name, const QString &accessibleName, const Twips &where)
+{
+    panel->setAccessibleName(accessibleName);
+    place(panel, name, where)->hide();
+}
+
 StretchedImage *makeImage(QWidget *parent, const QString &name, const Twips &where)
 {
     return place(new StretchedImage(parent), name, where);

@@ -17,6 +17,9 @@ class StretchedImage;
 // name) and its place in twips.
 SSCommand *makeButton(QWidget *parent, const QString &name, const QString &caption, const Twips &place);
 SSPanel *makePanel(QWidget *parent, const QString &name, const QString &caption, const Twips &place);
+// A panel of the main window that lies over the photograph: named, placed
+// and hidden until it is opened.
+void placeHiddenPanel(SSPanel *panel, const QString &name, const QString &accessibleName, const Twips &place);
 StretchedImage *makeImage(QWidget *parent, const QString &name, const Twips &place);
 // A picture box: shows its picture at natural size, clipped to the box.
 QLabel *makePictureBox(QWidget *parent, const QString &name, const Twips &place);

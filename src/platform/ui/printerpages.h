@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printerrules.h"
+#include "platform/base/printerrules.h"
 
 #include <QList>
 #include <QPointF>

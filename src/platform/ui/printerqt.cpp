@@ -1,7 +1,7 @@
 #include "printerqt.h"
 
 #include "printerpages.h"
-#include "printerrules.h"
+#include "platform/base/printerrules.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +22,8 @@ QtPrinter::QtPrinter(Target target, const QString &pdfFolder)
     : m_target(target)
     , m_pdfFolder(pdfFolder)
 {
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    m_choice.pageSize = QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 QtPrinter::~QtPrinter()
@@ -46,10 +48,17 @@ bool QtPrinter::startJob(const QString &jobName)
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setDocName(jobName);
 
-    // The default printer is asked for at every job: one may have been set up meanwhile.
-    const QString printerName = m_target == Target::DefaultPrinter ? QPrinterInfo::defaultPrinterName() : QString();
+    // Without a choice in Print Setup the default printer is asked for at
+    // every job: one may have been set up meanwhile.
+    QString printerName;
+    if (m_target == Target::DefaultPrinter)
+        printerName = m_choice.printerName.isEmpty() ? QPrinterInfo::defaultPrinterName() : m_choice.printerName;
     if (!printerName.isEmpty()) {
         m_printer->setPrinterName(printerName);
+        if (!m_choice.printerName.isEmpty()) {
+            m_printer->setPageSize(m_choice.pageSize);
+            m_printer->setPageOrientation(m_choice.orientation);
+        }
     } else {
         m_pdfFile = claimPdfFile(jobName);
         if (m_pdfFile.isEmpty()) {
@@ -59,8 +68,8 @@ bool QtPrinter::startJob(const QString &jobName)
         }
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(m_pdfFile);
-        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-        m_printer->setPageSize(QPageSize(letter ? QPageSize::Letter : QPageSize::A4));
+        m_printer->setPageSize(m_choice.pageSize);
+        m_printer->setPageOrientation(m_choice.orientation);
     }
     if (!m_painter.begin(m_printer.get())) {
         m_failure = printerName.isEmpty()

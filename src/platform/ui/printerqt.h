@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer.h"
+#include "platform/base/printer.h"
 
 #include <QPainter>
 #include <memory>
@@ -22,6 +22,8 @@ public:
     // Where the user finds the documents saved as PDF: the documents folder.
     static QString documentsFolder();
 
+    PrinterChoice choice() const override { return m_choice; }
+    void setChoice(const PrinterChoice &choice) override { m_choice = choice; }
     bool startJob(const QString &jobName) override;
     QSize paperSize() const override;
     QPoint physicalOffset() const override;
@@ -40,6 +42,7 @@ private:
     int toTwips(qreal devicePixels) const;
 
     Target m_target;
+    PrinterChoice m_choice;
     QString m_pdfFolder;
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;

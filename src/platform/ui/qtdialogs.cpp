@@ -1,8 +1,14 @@
 #include "qtdialogs.h"
 
+#include "platform/base/printer.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 QMessageBox::StandardButtons buttonsOf(Dialogs::Buttons buttons)
@@ -79,4 +85,44 @@ Dialogs::Answer QtDialogs::message(const Message &box)
     const Answer answer = answerOf(dialog ? dialog->standardButton(dialog->clickedButton()) : result, box.buttons);
     delete dialog;
     return answer;
+}
+
+int QtDialogs::runModal(QDialog &window)
+{
+    return window.exec();
+}
+
+std::optional<QString> QtDialogs::saveFile(const SaveFile &request)
+{
+    QStringList filters;
+    for (const auto &[description, pattern] : request.filters)
+        filters << description + QStringLiteral(" (") + pattern + u')';
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.folder, filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QString suffix = request.defaultExtension;
+    dialog.setDefaultSuffix(suffix.startsWith(u'.') ? suffix.mid(1) : suffix);
+    dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+bool QtDialogs::printerSetup(PrinterChoice &choice)
+{
+    QPrinter printer;
+    if (!choice.printerName.isEmpty())
+        printer.setPrinterName(choice.printerName);
+    printer.setPageSize(choice.pageSize);
+    printer.setPageOrientation(choice.orientation);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Print Setup"));
+    // Setup chooses the printer and its paper; what to print is decided later.
+    dialog.setOptions({});
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice.printerName = printer.outputFormat() == QPrinter::PdfFormat ? QString() : printer.printerName();
+    choice.pageSize = printer.pageLayout().pageSize();
+    choice.orientation = printer.pageLayout().orientation();
+    return true;
 }

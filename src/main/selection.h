@@ -3,24 +3,25 @@
 #include <QObject>
 #include <QString>
 
-class MainWindow;
-class OverlayPictures;
+class DetailPanes;
+class MainWindowHost;
+class PhotoArea;
+class YearStrip;
 struct Platform;
 struct Session;
 
-// Choosing a year or category in the main window and stepping through its
-// photographs: the year buttons and their keys, the first click, the click
-// cycle on the photograph, the "Vireon Stuff" menu, the arrows, the photo
-// number panel and the file-name display. The rules sit in SelectionRules
-// and PhotoNavigator; this class shows what they decide.
-class Browser : public QObject
+// The year and category selection of the main window and the photograph
+// steps within it: the year buttons and their keys, the first click on the
+// window, the click cycle on the photograph, the "Vireon Stuff" menu, the
+// arrows, the photo number and the file-name display. The rules sit in
+// SelectionRules and PhotoNavigator; this class has the parts of the main
+// window show what they decide.
+class Selection : public QObject
 {
     Q_OBJECT
 public:
-    Browser(MainWindow &window, Platform &platform, Session &session);
-
-    // The loaders of the overlay pictures, once the detail panes exist.
-    void setOverlayPictures(OverlayPictures *pictures) { m_overlays = pictures; }
+    Selection(Platform &platform, Session &session, MainWindowHost &host, YearStrip &strip, PhotoArea &photo,
+              DetailPanes &details);
 
     void ShowSelection();
     void FinishSelection();
@@ -44,13 +45,13 @@ public:
     void txtFile_Click();
     void panPhoto_DblClick();
 
-    bool ShowFileNames = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+Q_SIGNALS:
+    // The caption of mnuNames follows whether file names are shown.
+    void fileNamesShown(bool shown);
+    // A right click on the photograph: the screen-saver photo window opens.
+    void screenSaverPhotosWanted();
 
 private:
-    void connectControls();
     void setSelection(const QString &label);
     // The year button's selection, shared by its click and its space bar.
     void selectYear(int index);
@@ -62,10 +63,12 @@ private:
     void setFileNamesShown(bool shown);
     // Nothing selected yet: the steps only bring cmdYR(1) into play.
     bool refuseWithoutSelection();
-    void focusYearButton(int index);
+    QString label() const;
 
-    MainWindow &m_window;
     Platform &m_platform;
     Session &m_session;
-    OverlayPictures *m_overlays = nullptr;
+    MainWindowHost &m_host;
+    YearStrip &m_strip;
+    PhotoArea &m_photo;
+    DetailPanes &m_details;
 };

@@ -1,7 +1,6 @@
 #include "printer.h"
 
 #include "printerrules.h"
-#include "richtextbox.h"
 
 #include <QTextDocument>
 
@@ -30,11 +29,4 @@ PrintOutcome PrintRichText(Printer &printer, const QTextDocument &document, cons
     const PrintOutcome outcome = printer.endJob();
     printer.releaseRichText();
     return outcome;
-}
-
-PrintOutcome PrintRichText(Printer &printer, const RichTextBox &box, int leftMargin, int topMargin, int rightMargin,
-                           int bottomMargin, const QString &jobName)
-{
-    return PrintRichText(printer, *box.document(), PageMargins{ leftMargin, topMargin, rightMargin, bottomMargin },
-                         jobName);
 }

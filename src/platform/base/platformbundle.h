@@ -1,12 +1,14 @@
 #pragma once
 
-#include "platform/base/desktop.h"
-#include "platform/base/dialogs.h"
-#include "platform/base/mediacontrol.h"
-#include "platform/base/mediafs.h"
-#include "platform/base/screen.h"
-#include "platform/base/settingsstore.h"
-#include "platform/ui/printer.h"
+#include "clipboard.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "eventpump.h"
+#include "mediacontrol.h"
+#include "mediafs.h"
+#include "printer.h"
+#include "screen.h"
+#include "settingsstore.h"
 
 // The services every window uses. Production passes the Qt implementations,
 // tests pass doubles.
@@ -19,4 +21,6 @@ struct Platform
     Desktop &desktop;
     MediaControlFactory mediaControls;
     Printer &printer;
+    Clipboard &clipboard;
+    EventPump &events;
 };

@@ -1,12 +1,14 @@
 #include "core/contentcatalog.h"
-#include "main/browser.h"
+#include "main/selection.h"
 #include "main/mainwindow.h"
 #include "platform/ui/richtextbox.h"
 #include "platform/ui/spinbutton.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
 #include "support/harness.h"
+#include "support/windowtest.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,7 +50,7 @@ public:
     }
     ~Fixture() { window->close(); }
 
-    QString label() const { return window->panYear->caption(); }
+    QString label() const { return control<SSPanel>(window, QStringLiteral("panYear"))->caption(); }
     QWidget *focus() const { return window->focusWidget(); }
 
     QTemporaryDir dir;
@@ -57,7 +59,7 @@ public:
 };
 }
 
-class TestBrowser : public QObject
+class TestSelection : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -66,43 +68,43 @@ private Q_SLOTS:
     void yearButtonSelectsAndPaints()
     {
         Fixture f;
-        QTest::mouseClick(f.window->cmdYR(13), Qt::LeftButton);
+        QTest::mouseClick(yearButton(f.window, 13), Qt::LeftButton);
         QCOMPARE(f.label(), QStringLiteral("2002"));
         QCOMPARE(f.run.session.SelectionCode, QStringLiteral("A2"));
-        QVERIFY(!f.window->cmdNostalgia->isEnabled());
-        QCOMPARE(f.window->cmdYR(13)->captionColor(), Red);
-        QCOMPARE(f.window->cmdYR(13)->font().pointSize(), 12);
-        QCOMPARE(f.window->cmdYR(12)->captionColor(), Navy);
-        QCOMPARE(f.focus(), f.window->cmdYR(1));
-        QVERIFY(f.window->Image4->hasImage());
-        QVERIFY(f.window->panYear->isVisible() && f.window->SpinButton1->isVisible());
-        QCOMPARE(f.window->panPhoto->caption(), QStringLiteral("1"));
+        QVERIFY(!control<SSCommand>(f.window, QStringLiteral("cmdNostalgia"))->isEnabled());
+        QCOMPARE(yearButton(f.window, 13)->captionColor(), Red);
+        QCOMPARE(yearButton(f.window, 13)->font().pointSize(), 12);
+        QCOMPARE(yearButton(f.window, 12)->captionColor(), Navy);
+        QCOMPARE(f.focus(), yearButton(f.window, 1));
+        QVERIFY(control<StretchedImage>(f.window, QStringLiteral("Image4"))->hasImage());
+        QVERIFY(control<SSPanel>(f.window, QStringLiteral("panYear"))->isVisible() && control<SpinButton>(f.window, QStringLiteral("SpinButton1"))->isVisible());
+        QCOMPARE(control<SSPanel>(f.window, QStringLiteral("panPhoto"))->caption(), QStringLiteral("1"));
         QCOMPARE(f.run.session.YearButtonIndex, qint16(13));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-        f.window->cmdYR(12)->click();
-        QCOMPARE(f.focus(), f.window->cmdYR(13));
+        yearButton(f.window, 12)->click();
+        QCOMPARE(f.focus(), yearButton(f.window, 13));
         QVERIFY(f.run.dialogs.shown().isEmpty());
     }
 
     void stepsFollowTheGroupAndMoveTheFocus()
     {
         Fixture f;
-        f.window->cmdYR(1)->click();
-        QTest::mouseClick(f.window->SpinButton1->upButton(), Qt::LeftButton);
-        QCOMPARE(f.window->panPhoto->caption(), QStringLiteral("2"));
-        QCOMPARE(f.focus(), f.window->cmdYR(2));
-        QTest::keyClick(f.window->cmdYR(2), Qt::Key_Period);
-        QTest::keyClick(f.window->cmdYR(2), Qt::Key_Period);
-        QCOMPARE(f.window->panPhoto->caption(), QStringLiteral("1")); // wrapped
-        QTest::keyClick(f.window->cmdYR(2), Qt::Key_Comma);
-        QCOMPARE(f.window->panPhoto->caption(), QStringLiteral("3"));
+        yearButton(f.window, 1)->click();
+        QTest::mouseClick(control<SpinButton>(f.window, QStringLiteral("SpinButton1"))->upButton(), Qt::LeftButton);
+        QCOMPARE(control<SSPanel>(f.window, QStringLiteral("panPhoto"))->caption(), QStringLiteral("2"));
+        QCOMPARE(f.focus(), yearButton(f.window, 2));
+        QTest::keyClick(yearButton(f.window, 2), Qt::Key_Period);
+        QTest::keyClick(yearButton(f.window, 2), Qt::Key_Period);
+        QCOMPARE(control<SSPanel>(f.window, QStringLiteral("panPhoto"))->caption(), QStringLiteral("1")); // wrapped
+        QTest::keyClick(yearButton(f.window, 2), Qt::Key_Comma);
+        QCOMPARE(control<SSPanel>(f.window, QStringLiteral("panPhoto"))->caption(), QStringLiteral("3"));
         QCOMPARE(f.run.session.navigator.CurrentPhotoPath, QStringLiteral("E:\\birds\\55030.JPG"));
         QCOMPARE(f.label(), QStringLiteral("1955")); // the keys only step
 
         // A double-click on the number rebuilds the index and shows photograph 1.
-        Q_EMIT f.window->panPhoto->doubleClicked();
-        QCOMPARE(f.window->panPhoto->caption(), QStringLiteral("1"));
+        Q_EMIT control<SSPanel>(f.window, QStringLiteral("panPhoto"))->doubleClicked();
+        QCOMPARE(control<SSPanel>(f.window, QStringLiteral("panPhoto"))->caption(), QStringLiteral("1"));
     }
 
     void fileNamesFollowTheStepsUntilClicked()
@@ -110,35 +112,35 @@ private Q_SLOTS:
         Fixture f;
         QAction *names = f.window->menu(QStringLiteral("mnuNames"));
         names->trigger(); // nothing selected: nothing happens
-        QVERIFY(f.window->txtFile->isHidden());
-        f.window->cmdYR(1)->click();
+        QVERIFY(control<QLineEdit>(f.window, QStringLiteral("txtFile"))->isHidden());
+        yearButton(f.window, 1)->click();
         names->trigger();
         QCOMPARE(names->text(), QStringLiteral("Hide File &Names"));
-        QVERIFY(f.window->txtFile->isVisible());
-        QCOMPARE(f.window->txtFile->text(), QStringLiteral("55010.JPG"));
-        f.window->browser().NextPhoto();
-        QCOMPARE(f.window->txtFile->text(), QStringLiteral("55020.JPG"));
-        QTest::mouseClick(f.window->txtFile, Qt::LeftButton);
-        QVERIFY(f.window->txtFile->isHidden());
+        QVERIFY(control<QLineEdit>(f.window, QStringLiteral("txtFile"))->isVisible());
+        QCOMPARE(control<QLineEdit>(f.window, QStringLiteral("txtFile"))->text(), QStringLiteral("55010.JPG"));
+        f.window->selection().NextPhoto();
+        QCOMPARE(control<QLineEdit>(f.window, QStringLiteral("txtFile"))->text(), QStringLiteral("55020.JPG"));
+        QTest::mouseClick(control<QLineEdit>(f.window, QStringLiteral("txtFile")), Qt::LeftButton);
+        QVERIFY(control<QLineEdit>(f.window, QStringLiteral("txtFile"))->isHidden());
         QCOMPARE(names->text(), QStringLiteral("Show File &Names"));
-        f.window->browser().NextPhoto();
-        QVERIFY(f.window->txtFile->isHidden());
+        f.window->selection().NextPhoto();
+        QVERIFY(control<QLineEdit>(f.window, QStringLiteral("txtFile"))->isHidden());
     }
 
     void detailsPaneFollowsTheSteps()
     {
         Fixture f;
-        f.window->cmdYR(1)->click();
-        f.window->rtbDetails->show();
-        f.window->browser().NextPhoto(); // photograph 2 has its own details
-        QVERIFY(f.window->rtbDetails->toPlainText().contains(QStringLiteral("number two")));
-        const QRect ad = f.window->cmdAd->geometry();
-        QCOMPARE(f.window->rtbDetails->geometry().right(), ad.right() - 10);
-        QCOMPARE(f.window->rtbDetails->y(), f.window->Image4->y() + 9);
+        yearButton(f.window, 1)->click();
+        control<RichTextBox>(f.window, QStringLiteral("rtbDetails"))->show();
+        f.window->selection().NextPhoto(); // photograph 2 has its own details
+        QVERIFY(control<RichTextBox>(f.window, QStringLiteral("rtbDetails"))->toPlainText().contains(QStringLiteral("number two")));
+        const QRect ad = control<SSCommand>(f.window, QStringLiteral("cmdAd"))->geometry();
+        QCOMPARE(control<RichTextBox>(f.window, QStringLiteral("rtbDetails"))->geometry().right(), ad.right() - 10);
+        QCOMPARE(control<RichTextBox>(f.window, QStringLiteral("rtbDetails"))->y(), control<StretchedImage>(f.window, QStringLiteral("Image4"))->y() + 9);
         QVERIFY(f.run.dialogs.shown().isEmpty());
 
         // Photograph 3 has none: the step reports it.
-        f.window->browser().NextPhoto();
+        f.window->selection().NextPhoto();
         QCOMPARE(f.run.dialogs.shown().size(), 1);
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER012")));
     }
@@ -146,14 +148,14 @@ private Q_SLOTS:
     void brokenAndMissingPhotographsAreReported()
     {
         Fixture f;
-        f.window->cmdYR(2)->click(); // 1956: its only photograph cannot be decoded
+        yearButton(f.window, 2)->click(); // 1956: its only photograph cannot be decoded
         QCOMPARE(f.run.dialogs.shown().size(), 1);
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER023")));
-        QVERIFY(f.window->Image4->isHidden());
+        QVERIFY(control<StretchedImage>(f.window, QStringLiteral("Image4"))->isHidden());
         QCOMPARE(f.label(), QStringLiteral("1956")); // the selection stays
 
         f.run.dialogs.clear();
-        f.window->browser().NextPhoto();
+        f.window->selection().NextPhoto();
         QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER012")));
 
         f.run.dialogs.clear();
@@ -161,58 +163,58 @@ private Q_SLOTS:
         QCOMPARE(f.label(), QStringLiteral("Vireon Cookies "));
         QVERIFY(f.run.dialogs.last().text.contains(QStringLiteral(" Vireon photo not found for year selected.")));
         QCOMPARE(f.run.session.navigator.CurrentPosition, f.run.session.photoIndex.Count() + 1);
-        for (SSCommand *button : { f.window->cmdDesc, f.window->cmdStats, f.window->cmdOptions, f.window->cmdAd,
-                                   f.window->cmdNostalgia })
+        for (SSCommand *button : { control<SSCommand>(f.window, QStringLiteral("cmdDesc")), control<SSCommand>(f.window, QStringLiteral("cmdStats")), control<SSCommand>(f.window, QStringLiteral("cmdOptions")), control<SSCommand>(f.window, QStringLiteral("cmdAd")),
+                                   control<SSCommand>(f.window, QStringLiteral("cmdNostalgia")) })
             QVERIFY(!button->isEnabled());
-        QVERIFY(f.window->picClipArt->isHidden());
+        QVERIFY(control<QLabel>(f.window, QStringLiteral("picClipArt"))->isHidden());
         for (int i = 1; i <= 13; ++i)
-            QVERIFY(f.window->cmdYR(i)->captionColor() != Red);
-        QCOMPARE(f.focus(), f.window->cmdYR(1));
+            QVERIFY(yearButton(f.window, i)->captionColor() != Red);
+        QCOMPARE(f.focus(), yearButton(f.window, 1));
     }
 
     void clickCycleOnThePhotograph()
     {
         Fixture f;
-        f.window->cmdYR(13)->click();
+        yearButton(f.window, 13)->click();
         QStringList labels;
         for (int click = 0; click < 7; ++click) {
-            QTest::mouseClick(f.window->Image4, Qt::LeftButton);
+            QTest::mouseClick(control<StretchedImage>(f.window, QStringLiteral("Image4")), Qt::LeftButton);
             labels << f.label();
         }
         QCOMPARE(labels, QStringList({ "Danbury Mint Die Cast Models ", "Franklin Mint Die Cast Models ",
                                        "Vireon Metal Signs ", "Vireon Coin ", "Vireon Cookies ",
                                        "Vireon Postage Stamps ", "1955 " }));
         QCOMPARE(f.run.session.SelectionCode, QStringLiteral("55"));
-        QCOMPARE(f.window->cmdYR(1)->captionColor(), Red);
-        QCOMPARE(f.window->cmdStats->text(), QStringLiteral("Statistics"));
-        QCOMPARE(f.focus(), f.window->cmdYR(2));
+        QCOMPARE(yearButton(f.window, 1)->captionColor(), Red);
+        QCOMPARE(control<SSCommand>(f.window, QStringLiteral("cmdStats"))->text(), QStringLiteral("Statistics"));
+        QCOMPARE(f.focus(), yearButton(f.window, 2));
         QCOMPARE(f.run.session.YearButtonIndex, qint16(1));
     }
 
     void firstClickAndKeysBeforeAnySelection()
     {
         Fixture f;
-        QTest::keyClick(f.window->cmdYR(5), Qt::Key_Comma);
-        QCOMPARE(f.focus(), f.window->cmdYR(1));
+        QTest::keyClick(yearButton(f.window, 5), Qt::Key_Comma);
+        QCOMPARE(f.focus(), yearButton(f.window, 1));
         QCOMPARE(f.label(), QStringLiteral("panYear"));
 
-        QTest::mouseClick(f.window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 550));
+        QTest::mouseClick(control<>(f.window, QStringLiteral("client")), Qt::LeftButton, {}, QPoint(2, 100));
         QCOMPARE(f.label(), QStringLiteral("1955"));
-        QVERIFY(!f.window->cmdYR(1)->isEnabled());
-        QCOMPARE(f.focus(), f.window->cmdYR(2));
+        QVERIFY(!yearButton(f.window, 1)->isEnabled());
+        QCOMPARE(f.focus(), yearButton(f.window, 2));
         QVERIFY(!f.run.session.FirstClickPending);
 
         // A later click on the background does nothing; a year button enables all again.
-        QTest::mouseClick(f.window->centralWidget(), Qt::LeftButton, {}, QPoint(2, 550));
-        QVERIFY(!f.window->cmdYR(1)->isEnabled());
-        f.window->cmdYR(11)->click();
-        QVERIFY(f.window->cmdYR(1)->isEnabled());
+        QTest::mouseClick(control<>(f.window, QStringLiteral("client")), Qt::LeftButton, {}, QPoint(2, 100));
+        QVERIFY(!yearButton(f.window, 1)->isEnabled());
+        yearButton(f.window, 11)->click();
+        QVERIFY(yearButton(f.window, 1)->isEnabled());
     }
 
     void rightClickOpensTheScreenSaverPhotoWindow()
     {
         Fixture f;
-        QTest::mouseClick(f.window->Image4, Qt::RightButton);
+        QTest::mouseClick(control<StretchedImage>(f.window, QStringLiteral("Image4")), Qt::RightButton);
         QWidget *photoWindow = f.window->findChild<QWidget *>(QStringLiteral("frmSSPhoto"));
         QVERIFY(photoWindow && photoWindow->isVisible());
         QCOMPARE(photoWindow->windowTitle(), QStringLiteral("The Vireon Anthology"));
@@ -223,5 +225,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestBrowser)
-#include "tst_browser.moc"
+QTEST_MAIN(TestSelection)
+#include "tst_selection.moc"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -8,7 +10,18 @@
 class QFont;
 class QImage;
 class QTextDocument;
-class RichTextBox;
+
+// The printer the program prints to and its paper, as Print Setup leaves
+// them. An empty name stands for the system's default printer (or a PDF
+// file where there is none).
+struct PrinterChoice
+{
+    QString printerName;
+    QPageSize pageSize = QPageSize(QPageSize::A4);
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+
+    bool operator==(const PrinterChoice &) const = default;
+};
 
 // How a print job went.
 struct PrintOutcome
@@ -29,6 +42,10 @@ class Printer
 {
 public:
     virtual ~Printer();
+
+    // The printer and paper every later job of the run uses.
+    virtual PrinterChoice choice() const = 0;
+    virtual void setChoice(const PrinterChoice &choice) = 0;
 
     // Starts a job; the sizes and offsets below are known from then on. The
     // name is shown in the printer's queue (and names the PDF file where there
@@ -71,5 +88,3 @@ void printRichTextPages(Printer &printer, const QTextDocument &document, const P
 // layout cache released.
 PrintOutcome PrintRichText(Printer &printer, const QTextDocument &document, const PageMargins &margins,
                            const QString &jobName);
-PrintOutcome PrintRichText(Printer &printer, const RichTextBox &box, int leftMargin, int topMargin, int rightMargin,
-                           int bottomMargin, const QString &jobName);
