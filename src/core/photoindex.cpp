@@ -53,10 +53,13 @@ PhotoIndex BuildPhotoIndex(const MediaFs &fs, const QString &photoRoot, ErrorRep
 {
     for (;;) {
         errors.setErrorCode(QStringLiteral("ER037"));
-        // A folder that is there but holds no photograph gives an empty index;
-        // one that cannot be read (disc removed) is a failure.
-        if (fs.isFolder(photoRoot + MediaFolders::Photos))
-            return PhotoIndex(photoRoot, fs.list(photoRoot + MediaFolders::Photos + QStringLiteral("*.jpg")));
+        // A root without a photo folder, or one without photographs, gives an
+        // empty index; a root that is gone (disc removed) or a photo folder
+        // that cannot be read is a failure.
+        if (fs.isFolder(photoRoot)) {
+            if (const auto names = fs.listing(photoRoot + MediaFolders::Photos + QStringLiteral("*.jpg")))
+                return PhotoIndex(photoRoot, *names);
+        }
         errors.reportError(ErrorReporter::Origin::FailureHandler);
     }
 }

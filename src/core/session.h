@@ -43,8 +43,8 @@ struct Session
 
     PageViewerState pageViewer;
 
-    // The movies found by the movie player's last look at MovieFolder: the
-    // file names at 1..MovieCount, an empty entry after the last.
+    // The movies of the disc as BuildMovieList last found them: entry n
+    // (1..MovieCount) at index n - 1, then an empty entry.
     QStringList MovieList;
     qint16 MovieCount = 0;
 

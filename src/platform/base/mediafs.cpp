@@ -56,13 +56,14 @@ QRegularExpression wildcardExpression(const QString &wildcard)
 // The names of the plain files of a folder. On POSIX systems the directory
 // entries tell the kind of each file, so a folder of thirty thousand
 // photographs is listed without one status call per file.
-QStringList fileNamesIn(const QString &folder)
+// Nothing when the folder cannot be read.
+std::optional<QStringList> fileNamesIn(const QString &folder)
 {
 #ifdef Q_OS_UNIX
     QStringList names;
     DIR *dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
-        return names;
+        return std::nullopt;
     while (const dirent *entry = readdir(dir)) {
         bool isFile = entry->d_type == DT_REG;
         if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
@@ -75,13 +76,19 @@ QStringList fileNamesIn(const QString &folder)
     closedir(dir);
     return names;
 #else
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
+    const QDir dir(folder);
+    if (!dir.isReadable())
+        return std::nullopt;
+    return dir.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
 #endif
 }
 
-QStringList filesMatching(const QString &folder, const QString &wildcard)
+std::optional<QStringList> filesMatching(const QString &folder, const QString &wildcard)
 {
-    QStringList names = fileNamesIn(folder);
+    std::optional<QStringList> found = fileNamesIn(folder);
+    if (!found)
+        return std::nullopt;
+    QStringList &names = *found;
     // "*.jpg" and the like, the common case, need no expression.
     const QString suffix = wildcard.mid(1);
     if (wildcard.startsWith(u'*') && !suffix.contains(u'*') && !suffix.contains(u'?')) {
@@ -126,6 +133,11 @@ bool MediaFs::isFolder(const QString &mediaPath) const
 }
 
 QStringList MediaFs::list(const QString &pattern) const
+{
+    return listing(pattern).value_or(QStringList());
+}
+
+std::optional<QStringList> MediaFs::listing(const QString &pattern) const
 {
     QString wildcard;
     const auto folder = patternFolder(pattern, &wildcard);
@@ -209,7 +221,7 @@ int MediaFs::removeMatching(const QString &pattern)
     if (!folder)
         return 0;
     int removed = 0;
-    for (const QString &name : filesMatching(*folder, wildcard)) {
+    for (const QString &name : filesMatching(*folder, wildcard).value_or(QStringList())) {
         if (QFile::remove(joined(*folder, name)))
             ++removed;
     }

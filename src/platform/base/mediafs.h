@@ -35,6 +35,9 @@ public:
     // match its last component ("*.jpg" matches "55080.JPG"), sorted by name.
     // An unreadable or missing folder gives nothing.
     QStringList list(const QString &pattern) const;
+    // The same, but nothing when the pattern's folder is there and cannot be
+    // read; a folder that is not there lists as empty.
+    std::optional<QStringList> listing(const QString &pattern) const;
     std::optional<qint64> size(const QString &mediaPath) const;
     std::optional<QByteArray> readAll(const QString &mediaPath) const;
 
