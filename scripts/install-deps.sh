@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-bad gstreamer1.0-libav
   qt6-qpa-plugins libgl-dev
-  xvfb xauth poppler-utils sox
+  xvfb xauth poppler-utils sox gstreamer1.0-tools
 )
 missing=()
 for p in "${packages[@]}"; do
