@@ -5,12 +5,12 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config libgstreamer1.0-dev
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-bad gstreamer1.0-libav
   qt6-qpa-plugins libgl-dev
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils sox gstreamer1.0-tools
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -19,11 +19,11 @@ QByteArray list(const char *type, const QByteArray &body)
     return out;
 }
 
-QByteArray streamHeader(const char *type, const char *handler, int scale, int rate, int length, int bufferSize,
-                        int sampleSize, QSize frame)
+QByteArray streamHeader(const char *type, const QByteArray &handler, int scale, int rate, int length,
+    int bufferSize, int sampleSize, QSize frame)
 {
     QByteArray strh(type, 4);
-    strh.append(handler, 4);
+    strh += handler;
     put32(strh, 0); // flags
     put16(strh, 0); // priority
     put16(strh, 0); // language
@@ -42,84 +42,87 @@ QByteArray streamHeader(const char *type, const char *handler, int scale, int ra
     return strh;
 }
 
+QByteArray bitmapHeader(QSize size, const Video &video)
+{
+    QByteArray bitmap;
+    put32(bitmap, 40);
+    put32(bitmap, quint32(size.width()));
+    put32(bitmap, quint32(size.height()));
+    put16(bitmap, 1);
+    put16(bitmap, video.bitsPerPixel);
+    bitmap += video.compression;
+    put32(bitmap, quint32(size.width() * size.height() * video.bitsPerPixel / 8));
+    for (int i = 0; i < 4; ++i)
+        put32(bitmap, 0);
+    return bitmap;
+}
+
 } // namespace
 
 QByteArray write(const Movie &movie)
 {
-    const int frames = int(movie.jpegFrames.size());
-    const bool sound = movie.audioRate > 0;
+    const QList<QByteArray> &pictures = movie.video.frames;
+    const int frames = int(pictures.size());
     int largest = 0;
-    for (const QByteArray &frame : movie.jpegFrames)
+    for (const QByteArray &frame : pictures)
         largest = std::max(largest, int(frame.size()));
+    const Wav::Stream *sound = movie.sound ? &*movie.sound : nullptr;
+    const qsizetype soundBlocks
+        = sound ? (sound->data.size() + sound->blockAlign - 1) / sound->blockAlign : 0;
 
     // The 'movi' list: each frame followed by its share of the sound.
     QByteArray movi = "movi";
     QByteArray index;
-    const auto add = [&](const char *id, const QByteArray &body, quint32 flags) {
+    const auto add = [&](const char *id, const QByteArray &body) {
         put32(index, qFromLittleEndian<quint32>(id));
-        put32(index, flags);
+        put32(index, 0x10); // a key frame: every picture and every sound block stands alone
         put32(index, quint32(movi.size())); // offset from the 'movi' type
         put32(index, quint32(body.size()));
         chunk(movi, id, body);
     };
-    qsizetype audioDone = 0;
+    qsizetype soundDone = 0;
+    int largestSound = 0;
     for (int f = 0; f < frames; ++f) {
-        add("00dc", movie.jpegFrames.at(f), 0x10); // every Motion-JPEG frame is a key frame
+        add("00dc", pictures.at(f));
         if (sound) {
-            const qsizetype until = movie.audioSamples.size() * (f + 1) / frames;
-            QByteArray pcm;
-            for (qsizetype i = audioDone; i < until; ++i)
-                put16(pcm, movie.audioSamples.at(i));
-            audioDone = until;
-            add("01wb", pcm, 0x10);
+            const qsizetype until
+                = std::min(soundBlocks * (f + 1) / frames * sound->blockAlign, sound->data.size());
+            largestSound = std::max(largestSound, int(until - soundDone));
+            add("01wb", sound->data.mid(soundDone, until - soundDone));
+            soundDone = until;
         }
     }
 
     QByteArray avih;
     put32(avih, quint32(1000000 / movie.framesPerSecond));
-    put32(avih, quint32((largest + (sound ? 2 * movie.audioRate / movie.framesPerSecond : 0)) * movie.framesPerSecond));
-    put32(avih, 0);    // padding granularity
+    put32(avih, quint32(largest * movie.framesPerSecond + (sound ? sound->bytesPerSecond : 0)));
+    put32(avih, 0); // padding granularity
     put32(avih, 0x10); // has index
     put32(avih, quint32(frames));
     put32(avih, 0);
     put32(avih, sound ? 2 : 1);
-    put32(avih, quint32(largest + 8));
+    put32(avih, quint32(largest + largestSound + 16));
     put32(avih, quint32(movie.frameSize.width()));
     put32(avih, quint32(movie.frameSize.height()));
     for (int i = 0; i < 4; ++i)
         put32(avih, 0);
 
-    QByteArray bitmap;
-    put32(bitmap, 40);
-    put32(bitmap, quint32(movie.frameSize.width()));
-    put32(bitmap, quint32(movie.frameSize.height()));
-    put16(bitmap, 1);
-    put16(bitmap, 24);
-    bitmap.append("MJPG", 4);
-    put32(bitmap, quint32(movie.frameSize.width() * movie.frameSize.height() * 3));
-    for (int i = 0; i < 4; ++i)
-        put32(bitmap, 0);
-
     QByteArray videoList;
-    chunk(videoList, "strh", streamHeader("vids", "MJPG", 1, movie.framesPerSecond, frames, largest, 0, movie.frameSize));
-    chunk(videoList, "strf", bitmap);
+    chunk(videoList, "strh",
+        streamHeader(
+            "vids", movie.video.compression, 1, movie.framesPerSecond, frames, largest, 0, movie.frameSize));
+    chunk(videoList, "strf", bitmapHeader(movie.frameSize, movie.video));
 
     QByteArray headers;
     chunk(headers, "avih", avih);
     headers += list("strl", videoList);
     if (sound) {
-        QByteArray wave;
-        put16(wave, 1); // PCM
-        put16(wave, 1);
-        put32(wave, quint32(movie.audioRate));
-        put32(wave, quint32(2 * movie.audioRate));
-        put16(wave, 2);
-        put16(wave, 16);
-        put16(wave, 0);
+        // Lengths count blocks (a sample frame for PCM), at bytesPerSecond / blockAlign blocks a second.
         QByteArray audioList;
-        chunk(audioList, "strh", streamHeader("auds", "\0\0\0\0", 2, 2 * movie.audioRate,
-                                              int(movie.audioSamples.size()), 2 * movie.audioRate, 2, QSize()));
-        chunk(audioList, "strf", wave);
+        chunk(audioList, "strh",
+            streamHeader("auds", QByteArray(4, '\0'), sound->blockAlign, sound->bytesPerSecond,
+                int(soundBlocks), largestSound, sound->blockAlign, QSize()));
+        chunk(audioList, "strf", sound->format);
         headers += list("strl", audioList);
     }
 

@@ -1,20 +1,30 @@
 #pragma once
 
+#include "wavwriter.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QSize>
 
-// An AVI file with one Motion-JPEG video stream and, optionally, one 16-bit
-// mono PCM sound stream, interleaved frame by frame and indexed by idx1.
+#include <optional>
+
+// An AVI file with one video stream and, optionally, one sound stream,
+// interleaved frame by frame and indexed by idx1.
 namespace Avi {
+
+struct Video
+{
+    QByteArray compression; // the FourCC: "MJPG", "cvid", "CRAM"
+    int bitsPerPixel; // of the pictures the compressor was given
+    QList<QByteArray> frames; // compressed, every one a key frame
+};
 
 struct Movie
 {
     QSize frameSize;
     int framesPerSecond;
-    QList<QByteArray> jpegFrames;
-    int audioRate = 0;         // 0: no sound stream
-    QList<qint16> audioSamples; // spread evenly over the frames
+    Video video;
+    std::optional<Wav::Stream> sound; // spread evenly over the frames in whole blocks
 };
 
 QByteArray write(const Movie &movie);

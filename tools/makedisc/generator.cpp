@@ -23,7 +23,8 @@ void addPlaceholderJobs(Jobs &jobs, Output &output)
     jobs.append([&output] {
         output.write(u"disc/"_s + Layout::IndeoVideo + u"/iv5play.exe"_s,
                      "Vireon Anthology sample disc: stand-in for the video software installer.\r\n"
-                     "It installs nothing; the movies on this disc are Motion-JPEG and need no extra software.\r\n");
+                     "It installs nothing; the movies on this disc are Motion JPEG, Cinepak and MS Video-1,\r\n"
+                     "which the GStreamer plugins of the install script play.\r\n");
         output.write(u"program/Vireon.scr"_s,
                      "VIREON SCREEN SAVER 1.0\r\n"
                      "Stand-in for the screen-saver program. The anthology copies this file and writes the\r\n"

@@ -7,12 +7,12 @@
 //                57colors, 57stats, nostalgia57; a2... for 2002), per-photograph
 //                statistics (pt010.rtf, tdm12.rtf, usa002.rtf, ...), category and
 //                menu documents (introduction.rtf, credits.rtf, ...)
-//   wav/         the 29 sound effects (16-bit, 8-bit, stereo and IMA ADPCM WAVs)
+//   wav/         the 29 sound effects (16-bit, 8-bit, stereo, IMA and MS ADPCM WAVs)
 //   emblems/ scripts/ clipart/   emb57.jpg, scri57.jpg, 57clip.jpg per year, plus the
 //                Strallen's and the prototypes' own
 //   graphics/    booklet cover artwork: logoBW.jpg, bklettxt.jpg, quillon3.jpg
 //   brochures/ ads/   57brch00.jpg .., 57foth00.jpg .. (1960 lacks brochure page 02)
-//   movies/      the five Motion-JPEG AVI movies
+//   movies/      the five AVI movies (Motion JPEG, Cinepak, MS Video-1; PCM and ADPCM sound)
 //   IndeoVideo/  iv5play.exe, a text stand-in for the video software installer
 // OUTDIR/program holds the program-folder files: passby.wav, Vireon.HLP (RTF help
 // with a contents page) and Vireon.scr (a stand-in screen saver).
@@ -35,7 +35,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Raised whenever the generated content changes, so older discs are rebuilt.
-const QByteArray Format = "vireon-makedisc format 1\n";
+const QByteArray Format = "vireon-makedisc format 2\n";
 
 int fail(const QString &message)
 {

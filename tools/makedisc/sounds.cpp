@@ -233,9 +233,10 @@ Wav::Audio passby(int rate, bool stereo, double seconds)
 void addSoundJobs(Jobs &jobs, Output &output)
 {
     // Most effects are 16-bit PCM; a few are stored as 8-bit PCM (odd lengths,
-    // padded) or IMA ADPCM, as they came from different sound libraries.
+    // padded), IMA ADPCM or MS ADPCM, as they came from different sound libraries.
     static const QStringList eightBit = { u"car_door.wav"_s, u"horns.wav"_s, u"taxi.wav"_s };
-    static const QStringList adpcm = { u"mcycle.wav"_s, u"stuck.wav"_s, u"revnrun.wav"_s };
+    static const QStringList ima = { u"mcycle.wav"_s, u"stuck.wav"_s, u"revnrun.wav"_s };
+    static const QStringList ms = { u"backfrng.wav"_s, u"peel-out.wav"_s, u"nascar.wav"_s };
     for (const Layout::Sound &sound : Layout::sounds())
         jobs.append([&output, &sound] {
             Wav::Audio audio = effect(sound.fileName);
@@ -245,10 +246,13 @@ void addSoundJobs(Jobs &jobs, Output &output)
                 if (audio.samples.size() % 2 == 0)
                     audio.samples.removeLast();
                 bytes = Wav::pcm8(audio, sound.name.toLatin1());
-            } else if (adpcm.contains(sound.fileName))
-                bytes = Wav::imaAdpcm(audio);
-            else
+            } else if (ima.contains(sound.fileName)) {
+                bytes = Wav::adpcm(audio, Wav::Encoding::ImaAdpcm);
+            } else if (ms.contains(sound.fileName)) {
+                bytes = Wav::adpcm(audio, Wav::Encoding::MsAdpcm, 512 * audio.channels);
+            } else {
                 bytes = Wav::pcm16(audio);
+            }
             output.write(u"disc/"_s + Layout::Sounds + u'/' + sound.fileName, bytes);
         });
     jobs.append([&output] { output.write(u"program/passby.wav"_s, Wav::pcm16(passby(22050, true, 2.0))); });

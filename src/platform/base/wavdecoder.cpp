@@ -66,7 +66,7 @@ struct Format
 
 std::optional<Format> parseFormat(QByteArrayView chunk, QString &error)
 {
-    if (chunk.size() < 16) {
+    if (chunk.size() < 14) {
         error = u"The format chunk is too short."_s;
         return std::nullopt;
     }
@@ -76,7 +76,12 @@ std::optional<Format> parseFormat(QByteArrayView chunk, QString &error)
     format.channels = u16(p + 2);
     const qint64 sampleRate = u32(p + 4);
     format.blockAlign = u16(p + 12);
-    format.bitsPerSample = u16(p + 14);
+    // The oldest header (14 bytes) ends before the bits per sample; a frame
+    // of PCM then holds blockAlign / channels bytes per sample.
+    if (chunk.size() >= 16)
+        format.bitsPerSample = u16(p + 14);
+    else if (format.channels > 0 && format.blockAlign % format.channels == 0)
+        format.bitsPerSample = 8 * format.blockAlign / format.channels;
     if (chunk.size() >= 18)
         format.extension = chunk.sliced(18, std::min<qsizetype>(u16(p + 16), chunk.size() - 18));
 
