@@ -17,8 +17,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegion>
 #include <QTimer>
 #include <QToolButton>
 
@@ -403,7 +405,17 @@ void SlideShowWindow::reportFailure()
 void SlideShowWindow::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
-    Form_Paint();
+    // Controls that repaint themselves (a button drawn pressed, the focus
+    // passing to it) have the window paint what lies under them too. That is
+    // not the window painted anew, and moving the focus then would drop the
+    // click under way.
+    QRegion controls;
+    for (const QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (control->isVisible())
+            controls += control->geometry();
+    const bool controlsOnly = (event->region() - controls).isEmpty();
+    if (!controlsOnly)
+        Form_Paint();
 }
 
 void SlideShowWindow::closeEvent(QCloseEvent *event)

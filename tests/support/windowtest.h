@@ -25,3 +25,8 @@ Control *control(const QObject *window, const QString &name)
 class SSCommand;
 // The year button cmdYR(index) of the main window.
 SSCommand *yearButton(const QObject *mainWindow, int index);
+
+// A click as a real mouse gives it: the press, the repaints and other events
+// it sets off, then the release. QTest::mouseClick and click() leave out the
+// events in between, where a repaint may move the focus.
+void realClick(QWidget *control, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint());

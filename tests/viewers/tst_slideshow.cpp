@@ -341,6 +341,21 @@ private Q_SLOTS:
         QVERIFY(f.run.clipboard.text().isEmpty());
     }
 
+    void aFreshShowTakesRealClicks()
+    {
+        Fixture f;
+        yearButton(f.main, 1)->click();
+        SlideShowWindow *w = f.open();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        realClick(w->SSCommand2); // "Middle"
+        QCOMPARE(f.counter(), QStringLiteral("10 of 21"));
+        realClick(w->optSeq(1)); // "Random"
+        QVERIFY(w->optSeq(1)->isChecked());
+        QPointer<SlideShowWindow> show(w);
+        realClick(w->cmdExit);
+        QVERIFY(!show || !show->isVisible());
+    }
+
     void compactLayoutOnA640x480Screen()
     {
         Fixture f(QSize(640, 480));
