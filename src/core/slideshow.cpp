@@ -121,6 +121,7 @@ int SlideShow::handBackPosition()
 
 void SlideShow::handedBack()
 {
+    ++m_handBacks;
     SkipExitPrompt = false;
     --cursor();
 }

@@ -64,6 +64,8 @@ public:
     // The photograph is handed back: a later "Play" continues with it, and
     // closing the show now asks first.
     void handedBack();
+    // How many photographs were handed back in this run.
+    int handBacks() const { return m_handBacks; }
 
 private:
     int &cursor();
@@ -73,5 +75,6 @@ private:
     PhotoNavigator &m_navigator;
     RandomSource m_random;
     bool m_playing = false;
-    int m_failedPosition = 0; // the photograph whose timed load failed last, if retried next
+    int m_failedPosition = 0;
+    int m_handBacks = 0; // the photograph whose timed load failed last, if retried next
 };

@@ -16,7 +16,13 @@ SlideShowViewer::SlideShowViewer(Platform &platform, Session &session, MainWindo
 
 void SlideShowViewer::ssCmdSlide_Click()
 {
+    // The show works on the selection's group code; a show closed without
+    // handing a photograph back leaves the selection as it was.
+    const QString code = m_session.SelectionCode;
+    const int handBacks = m_show.handBacks();
     m_platform.dialogs.runModal(*openShow()); // the window deletes itself when it closes
+    if (m_show.handBacks() == handBacks)
+        m_session.SelectionCode = code;
     m_session.SlideShowFlag = true;
 }
 

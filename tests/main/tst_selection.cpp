@@ -211,6 +211,26 @@ private Q_SLOTS:
         QVERIFY(yearButton(f.window, 1)->isEnabled());
     }
 
+    void pressesOnPanelsAndTheStripAreNotTheFirstClick()
+    {
+        Fixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window));
+        yearButton(f.window, 13)->click(); // 2002, while the first click is still pending
+        f.window->selection().NextPhoto();
+        auto *panPhoto = control<SSPanel>(f.window, QStringLiteral("panPhoto"));
+        QCOMPARE(panPhoto->caption(), QStringLiteral("2"));
+        realClick(control<SSPanel>(f.window, QStringLiteral("panYear")));
+        realClick(control<QFrame>(f.window, QStringLiteral("Frame1")), Qt::LeftButton, QPoint(2, 10)); // a gap in the strip
+        QCOMPARE(f.label(), QStringLiteral("2002"));
+        QVERIFY(yearButton(f.window, 1)->isEnabled());
+        QTest::mouseDClick(panPhoto, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.label(), QStringLiteral("2002"));
+        QCOMPARE(panPhoto->caption(), QStringLiteral("1"));
+        QVERIFY(f.run.session.FirstClickPending);
+    }
+
     void rightClickOpensTheScreenSaverPhotoWindow()
     {
         Fixture f;

@@ -376,6 +376,25 @@ private Q_SLOTS:
         QCOMPARE(seen, QStringLiteral("frmSlide|The Vireon Anthology Slide Show|0"));
         QVERIFY(f.run.session.SlideShowFlag);
     }
+
+    void aShowClosedWithoutHandBackKeepsTheSelection()
+    {
+        Fixture f;
+        yearButton(f.main, 13)->click(); // 2002
+        f.run.dialogs.scriptModal([](QDialog &modal) { modal.close(); }); // the close box
+        f.main->slideShow().ssCmdSlide_Click();
+        QCOMPARE(f.run.session.SelectionCode, QStringLiteral("A2"));
+        QCOMPARE(control<SSPanel>(f.main, QStringLiteral("panYear"))->caption(), QStringLiteral("2002"));
+
+        f.run.dialogs.scriptModal([](QDialog &modal) {
+            auto &show = static_cast<SlideShowWindow &>(modal);
+            show.SSCommand1_Click(); // Beginning: the first 1955 photograph
+            show.mmSlide_ExitClick();
+            show.close();
+        });
+        f.main->slideShow().ssCmdSlide_Click();
+        QCOMPARE(f.run.session.SelectionCode, QStringLiteral("55")); // handed back
+    }
 };
 
 QTEST_MAIN(TestSlideShow)
