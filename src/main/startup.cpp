@@ -11,6 +11,8 @@
 #include "platform/base/platformbundle.h"
 #include "platform/ui/busypointer.h"
 
+#include <utility>
+
 namespace {
 constexpr int SplashDelayMs = 5000;
 }
@@ -53,7 +55,13 @@ void Startup::run(const QStringList &arguments)
     playIntroSound();
     m_splash->Timer1.start(SplashDelayMs);
     m_session.FirstClickPending = true;
+    // A Retry box of the index may stay open longer than the splash delay:
+    // the main window waits until it is answered.
+    m_buildingIndex = true;
     m_session.photoIndex = BuildPhotoIndex(m_platform.fs, roots.PhotoRoot, m_session.errors);
+    m_buildingIndex = false;
+    if (std::exchange(m_tickWaiting, false))
+        Timer1_Timer();
 }
 
 void Startup::playIntroSound()
@@ -73,6 +81,10 @@ void Startup::playIntroSound()
 
 void Startup::Timer1_Timer()
 {
+    if (m_buildingIndex) {
+        m_tickWaiting = true;
+        return;
+    }
     if (!ScreenIs(m_platform.screen.sizeInTwips(), 800, 600)) {
         loadMainWindow();
         m_mainWindow->takeDesignedSize();

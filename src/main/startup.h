@@ -23,6 +23,9 @@ public:
 
     // arguments: the command line after the program's name.
     void run(const QStringList &arguments);
+    // The intro sound from the program folder on the splash's media control;
+    // a missing sound only leaves ER055 in ErrorCode.
+    void playIntroSound();
     // The splash timer's one tick: loads the main window, fitted to the screen.
     void Timer1_Timer();
 
@@ -33,7 +36,6 @@ Q_SIGNALS:
     void mainWindowLoaded(MainWindow *window);
 
 private:
-    void playIntroSound();
     void loadMainWindow();
 
     Platform &m_platform;
@@ -41,4 +43,6 @@ private:
     SingleInstance &m_instance;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;
+    bool m_buildingIndex = false;
+    bool m_tickWaiting = false;
 };

@@ -92,7 +92,12 @@ private Q_SLOTS:
         MainWindow *window = run.startup.mainWindow();
         QCOMPARE(window->frameGeometry(), QRect(100, 0, 799, 606)); // saved place, forced size
         QVERIFY(!window->menu(QStringLiteral("mnuHideStatus"))->isVisible());
-        QCOMPARE(control<QFrame>(window, QStringLiteral("Frame1"))->y(), control<StretchedImage>(window, QStringLiteral("Image4"))->y() + control<StretchedImage>(window, QStringLiteral("Image4"))->height());
+        // The strip sits right below the photograph, wherever it was before.
+        auto *strip = control<QFrame>(window, QStringLiteral("Frame1"));
+        QCOMPARE(strip->y(), 24 + 496);
+        strip->move(0, 300);
+        window->takeDesignedSize();
+        QCOMPARE(strip->geometry(), QRect(0, 520, 801, 33));
         window->close();
     }
 
@@ -104,6 +109,42 @@ private Q_SLOTS:
         run.startup.run({});
         QVERIFY(run.media->calls.isEmpty());
         QVERIFY(run.dialogs.shown().isEmpty());
+        run.startup.playIntroSound();
+        QCOMPARE(run.session.errors.errorCode(), QStringLiteral("ER055"));
+        QVERIFY(run.media->calls.isEmpty());
+        QVERIFY(run.dialogs.shown().isEmpty());
+    }
+
+    void programFolderWithoutPhotographsStarts()
+    {
+        QTemporaryDir dir;
+        touchFile(dir.filePath(QStringLiteral("program/passby.wav")));
+        Harness run(dir);
+        run.startup.run({ QStringLiteral("HWI") });
+        QCOMPARE(run.session.photoIndex.Count(), 0);
+        QVERIFY(run.dialogs.shown().isEmpty());
+        run.startup.Timer1_Timer();
+        QVERIFY(run.startup.mainWindow()->isVisible());
+        run.startup.mainWindow()->close();
+    }
+
+    void theMainWindowWaitsForARetryBoxOfStartUp()
+    {
+        QTemporaryDir dir;
+        Harness run(dir); // "HWI" with no program folder: the photographs cannot be read
+        bool mainWindowDuringBox = true;
+        run.dialogs.whileShown = [&] {
+            run.startup.Timer1_Timer(); // the splash delay runs out while the box is open
+            mainWindowDuringBox = run.startup.mainWindow() != nullptr;
+            touchFile(dir.filePath(QStringLiteral("program/birds/60001.jpg")));
+        };
+        run.dialogs.script({ Dialogs::Answer::Retry });
+        run.startup.run({ QStringLiteral("HWI") });
+        QVERIFY(run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER037")));
+        QVERIFY(!mainWindowDuringBox);
+        QCOMPARE(run.session.photoIndex.Count(), 1);
+        QVERIFY(run.startup.mainWindow() && run.startup.mainWindow()->isVisible()); // opened once it was answered
+        run.startup.mainWindow()->close();
     }
 
     void programFolderModeNeedsNoDisc()

@@ -2,9 +2,13 @@
 
 #include <QTest>
 
+#include <utility>
+
 Dialogs::Answer RecordingDialogs::message(const Message &box)
 {
     m_shown.append(box);
+    if (const auto step = std::exchange(whileShown, {}))
+        step();
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
     switch (box.buttons) {

@@ -4,6 +4,7 @@
 #include "platform/base/printer.h"
 
 #include <QList>
+#include <functional>
 #include <optional>
 
 // Thrown after failing the test when a Retry box has no scripted answer.
@@ -32,6 +33,9 @@ public:
     bool printerSetup(PrinterChoice &choice) override;
 
     void script(QList<Answer> answers) { m_answers = std::move(answers); }
+    // Runs while the next box is shown, before it is answered (a timer that
+    // fires meanwhile, a disc put in), then is used up.
+    std::function<void()> whileShown;
     const QList<Message> &shown() const { return m_shown; }
     const Message &last() const { return m_shown.constLast(); }
     void clear() { m_shown.clear(); }

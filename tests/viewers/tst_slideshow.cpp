@@ -73,18 +73,6 @@ struct Fixture
     QPointer<SlideShowWindow> show;
 };
 
-// Runs a step of the test once, while the next box is open.
-class TickingDialogs : public RecordingDialogs
-{
-public:
-    Answer message(const Message &box) override
-    {
-        if (const auto step = std::exchange(whileShown, {}))
-            step();
-        return RecordingDialogs::message(box);
-    }
-    std::function<void()> whileShown;
-};
 }
 
 class TestSlideShow : public QObject
@@ -198,7 +186,7 @@ private Q_SLOTS:
     void ticksWhileAReportIsOpenShowNothing()
     {
         Fixture f;
-        TickingDialogs dialogs;
+        RecordingDialogs dialogs;
         Session session(dialogs);
         session.roots = f.run.session.roots;
         session.photoIndex = f.run.session.photoIndex;
