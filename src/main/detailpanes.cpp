@@ -197,9 +197,14 @@ void DetailPanes::openLookedUp(const Document &document, const QString &folder, 
 {
     const QString root = m_session.roots.MediaRoot;
     const QStringList found = m_platform.fs.list(root + document.path);
-    if (found.isEmpty() || !m_open(root + folder + found.constFirst(), document.caption)) {
+    if (found.isEmpty()) {
         m_session.errors.setErrorCode(code);
-        m_session.errors.reportError();
+        return m_session.errors.reportError();
+    }
+    // A document that is there but cannot be read is a failed load: the focus stays.
+    if (!m_open(root + folder + found.constFirst(), document.caption)) {
+        m_session.errors.setErrorCode(code);
+        m_session.errors.reportError(ErrorReporter::Origin::FailureHandler);
     }
 }
 

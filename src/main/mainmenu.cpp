@@ -106,6 +106,8 @@ MainMenu::MainMenu(QMenuBar *bar)
             top = bar->addAction(menu.caption);
         } else {
             auto *popup = new QMenu(menu.caption, bar);
+            // Every designed separator shows, the one at the top of File too.
+            popup->setSeparatorsCollapsible(false);
             popup->setObjectName(menu.name);
             top = bar->addMenu(popup);
             for (const Entry &entry : menu.entries) {

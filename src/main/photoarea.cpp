@@ -15,8 +15,9 @@ PhotoArea::PhotoArea(QWidget *client)
     m_Image4 = makeImage(client, QStringLiteral("Image4"), Twips{ 120, 360, 11640, 7440 });
     m_Image4->setToolTip(QStringLiteral("Click the Right mouse button to copy photo or add to Screen Saver"));
     m_Image4->setAccessibleName(QStringLiteral("Photograph"));
+    m_Image4->setKeepsProportions(true);
 
-    m_SpinButton1 = new SpinButton(Qt::Horizontal, client);
+    m_SpinButton1 = new SpinButton(Qt::Vertical, client);
     m_SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
     m_SpinButton1->setAccessibleName(QStringLiteral("Photographs"));
     m_SpinButton1->setGeometry(toPixels(Twips{ 120, 360, 615, 300 }));

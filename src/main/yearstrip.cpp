@@ -49,8 +49,10 @@ bool YearStrip::eventFilter(QObject *watched, QEvent *event)
             continue;
         const int key = static_cast<QKeyEvent *>(event)->key();
         Q_EMIT cmdYR_KeyPress(i, key);
-        // The comma and period step; the space bar still presses the button.
-        return key == Qt::Key_Comma || key == Qt::Key_Period;
+        // The comma and period step. The space bar still presses the button,
+        // unless its selection moved the focus on: the release would then go
+        // to the next button and leave this one drawn pressed.
+        return key == Qt::Key_Comma || key == Qt::Key_Period || (key == Qt::Key_Space && !m_cmdYR[i]->hasFocus());
     }
     return QFrame::eventFilter(watched, event);
 }

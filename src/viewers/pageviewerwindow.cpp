@@ -10,7 +10,7 @@
 #include "platform/ui/sscommand.h"
 #include "platform/ui/stretchedimage.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -249,8 +249,50 @@ void PageViewerWindow::closeEvent(QCloseEvent *event)
 
 void PageViewerWindow::wheelEvent(QWheelEvent *event)
 {
-    if (!VScroll1->isHidden())
-        QCoreApplication::sendEvent(VScroll1, event);
+    if (VScroll1->isHidden())
+        return;
+    // A notch moves the page by the desktop's usual wheel step, a few lines.
+    const int notches = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+    scrollBy(VScroll1, -notches * QApplication::wheelScrollLines() * LineStep);
+}
+
+void PageViewerWindow::scrollBy(QScrollBar *bar, int pixels)
+{
+    bar->setValue(qBound(bar->minimum(), bar->value() + pixels, bar->maximum()));
+}
+
+bool PageViewerWindow::scrollKey(int key)
+{
+    if (VScroll1->isHidden())
+        return false;
+    switch (key) {
+    case Qt::Key_Up:
+        scrollBy(VScroll1, -LineStep);
+        return true;
+    case Qt::Key_Down:
+        scrollBy(VScroll1, LineStep);
+        return true;
+    case Qt::Key_Left:
+        scrollBy(HScroll1, -LineStep);
+        return true;
+    case Qt::Key_Right:
+        scrollBy(HScroll1, LineStep);
+        return true;
+    case Qt::Key_PageUp:
+        scrollBy(VScroll1, -picParent->height());
+        return true;
+    case Qt::Key_PageDown:
+        scrollBy(VScroll1, picParent->height());
+        return true;
+    case Qt::Key_Home:
+        VScroll1->setValue(0);
+        return true;
+    case Qt::Key_End:
+        VScroll1->setValue(VScroll1->maximum());
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool PageViewerWindow::eventFilter(QObject *watched, QEvent *event)
@@ -262,8 +304,14 @@ bool PageViewerWindow::eventFilter(QObject *watched, QEvent *event)
         close();
         return true;
     }
-    const QString text = key->text();
-    if (text.isEmpty() || !text.at(0).isPrint())
+    if (scrollKey(key->key()))
+        return true;
+    // Enter and Backspace are typed characters too; the keys that type
+    // nothing (Tab, the modifiers) are left to the window.
+    QString text = key->text();
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        text = QStringLiteral("\r");
+    if (text.isEmpty() || (!text.at(0).isPrint() && text != u"\r" && text != u"\b"))
         return false;
     // Typed characters never reach the button, so a blank does not close the viewer.
     sscommand1_KeyPress(text.at(0));

@@ -74,6 +74,11 @@ private:
     void setPage(const QImage &page);
     void turnPage(const QList<int> &candidates);
     void applyScrollAxis(QScrollBar *bar, const ScrollAxis &axis);
+    // The full-size view scrolled by the keyboard or the wheel, a line at a time.
+    static constexpr int LineStep = 20;
+    void scrollBy(QScrollBar *bar, int pixels);
+    // The arrows, Page Up and Down, Home and End; false for any other key.
+    bool scrollKey(int key);
 
     MediaFs &m_fs;
     Screen &m_screen;

@@ -86,6 +86,7 @@ void SlideShowWindow::createControls()
     StatusDate     = makePanel (this, QStringLiteral("StatusDate"),     QString(),                    Twips{ 6360, 8220, 1935, 375 });
     StatusTime     = makePanel (this, QStringLiteral("StatusTime"),     QString(),                    Twips{ 8280, 8220, 1935, 375 });
     cmdExit        = makeButton(this, QStringLiteral("cmdExit"),        QStringLiteral("Exit"),       Twips{ 10200, 8220, 1695, 375 });
+    Image1->setKeepsProportions(true);
 
     mmSlide = new SlideShowTransportBar(this);
     mmSlide->setObjectName(QStringLiteral("mmSlide"));

@@ -37,6 +37,7 @@ public:
             writePhoto(dir.filePath(QStringLiteral("disc/birds/") + QLatin1String(name)));
         writeDocument(dir.filePath(QStringLiteral("disc/richtext/57DESC.RTF")), "1957 description");
         writeDocument(dir.filePath(QStringLiteral("disc/richtext/57stats.rtf")), "1957 statistics");
+        writeDocument(dir.filePath(QStringLiteral("disc/richtext/58desc.rtf")), "1958 description, damaged");
         writeDocument(dir.filePath(QStringLiteral("disc/richtext/zz004.rtf")), "Stamp number two");
         writePhoto(dir.filePath(QStringLiteral("disc/scripts/scri57.jpg")), QSize(120, 30));
         writePhoto(dir.filePath(QStringLiteral("disc/scripts/scri58.jpg")), QSize(140, 30));
@@ -47,7 +48,7 @@ public:
         window = run.startup.mainWindow();
         window->detailPanes().setDocumentOpener([this](const QString &path, const QString &caption) {
             opened << path + u'|' + caption;
-            return !path.contains(QStringLiteral("nostalgia"));
+            return !path.contains(QStringLiteral("nostalgia")) && !path.contains(QStringLiteral("58desc"));
         });
         run.dialogs.clear();
     }
@@ -88,6 +89,17 @@ private Q_SLOTS:
         control<SSCommand>(f.window, QStringLiteral("cmdStats"))->click(); // a year: its statistics in the viewer
         QCOMPARE(f.opened.last(), QStringLiteral("E:\\richtext\\57stats.rtf|The Vireon Anthology       1957 Statistics"));
         QVERIFY(control<RichTextBox>(f.window, QStringLiteral("rtbDetails"))->isHidden());
+    }
+
+    void aDocumentThatCannotBeReadLeavesTheFocus()
+    {
+        Fixture f;
+        yearButton(f.window, 4)->click(); // 1958
+        yearButton(f.window, 8)->setFocus();
+        control<SSCommand>(f.window, QStringLiteral("cmdDesc"))->click();
+        QCOMPARE(f.opened.last(), QStringLiteral("E:\\richtext\\58desc.rtf|The Vireon Anthology       1958 Description"));
+        QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER002")));
+        QCOMPARE(f.window->focusWidget(), yearButton(f.window, 8));
     }
 
     void picturesToggleAndFollowTheSelection()

@@ -231,6 +231,41 @@ private Q_SLOTS:
         QVERIFY(f.run.session.FirstClickPending);
     }
 
+    void theSpaceBarBeforeAnySelectionLeavesNoButtonPressed()
+    {
+        Fixture f;
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window));
+        SSCommand *button = yearButton(f.window, 1);
+        button->setFocus();
+        QTest::keyPress(button, Qt::Key_Space);
+        QCoreApplication::processEvents();
+        QTest::keyRelease(f.window->focusWidget(), Qt::Key_Space);
+        QCOMPARE(f.label(), QStringLiteral("1955"));
+        QCOMPARE(f.focus(), yearButton(f.window, 2));
+        QVERIFY(!button->isDown());
+    }
+
+    void aDoubleClickOnThePhotographIsOneStepOfTheCycle()
+    {
+        Fixture f;
+        yearButton(f.window, 13)->click();
+        realDoubleClick(control<StretchedImage>(f.window, QStringLiteral("Image4")));
+        QCOMPARE(f.label(), QStringLiteral("Danbury Mint Die Cast Models "));
+    }
+
+    void thePhotographArrowsPointUpAndDown()
+    {
+        Fixture f;
+        yearButton(f.window, 1)->click();
+        auto *arrows = control<SpinButton>(f.window, QStringLiteral("SpinButton1"));
+        QVERIFY(arrows->isVisible());
+        QCOMPARE(arrows->upButton()->arrowType(), Qt::UpArrow);
+        QCOMPARE(arrows->downButton()->arrowType(), Qt::DownArrow);
+        QVERIFY(arrows->upButton()->geometry().bottom() < arrows->downButton()->geometry().top());
+        QCOMPARE(arrows->geometry(), QRect(8, 24, 41, 20));
+    }
+
     void rightClickOpensTheScreenSaverPhotoWindow()
     {
         Fixture f;

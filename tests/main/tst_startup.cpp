@@ -248,6 +248,9 @@ private Q_SLOTS:
         QCOMPARE(captionsOf(window->menuBar()->actions()),
                  QStringList({ "File", "Sound Effects", "Movies", "Miscellaneous", "Vireon Stuff", "HideStatusBar", "Help" }));
         const QMenu *file = window->menu(QStringLiteral("mnuFile"))->menu();
+        // Every designed separator is shown, the one at the top of File too.
+        for (QAction *line : file->actions())
+            QVERIFY(!const_cast<QMenu *>(file)->actionGeometry(line).isEmpty());
         QCOMPARE(captionsOf(file->actions()),
                  QStringList({ "-", "Create &Wallpaper Instructions", "Copy Photo", "-",
                                "Copy CD-ROM photos to hard drive", "Remove photos from hard drive", "-",

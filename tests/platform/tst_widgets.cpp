@@ -1,15 +1,19 @@
 #include "platform/base/settingsstore.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/spinbutton.h"
+#include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 class TestWidgets : public QObject
 {
@@ -66,6 +70,67 @@ private Q_SLOTS:
         QCOMPARE(pressed.size(), 2);
         QCOMPARE(pressed.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
         QCOMPARE(clicked.size(), 1);
+    }
+
+    void aDisabledButtonLooksDisabledWhateverItsCaptionColour()
+    {
+        SSCommand button(QStringLiteral("1957"));
+        button.resize(48, 25);
+        button.setCaptionColor(QColor(255, 0, 0));
+        auto redPixels = [&] {
+            const QImage shown = button.grab().toImage();
+            int red = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QColor c = shown.pixelColor(x, y);
+                    red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+                }
+            return red;
+        };
+        QVERIFY(redPixels() > 0);
+        button.setEnabled(false);
+        QCOMPARE(redPixels(), 0);
+        QCOMPARE(button.captionColor(), QColor(255, 0, 0)); // enabled again, it is red again
+    }
+
+    void aCaptionTooWideIsCutShortOnOneLine()
+    {
+        SSPanel panel;
+        panel.resize(61, 20); // panYear
+        panel.setCaption(QStringLiteral("Vireon Postage Stamps "));
+        QVERIFY(panel.captionCutShort());
+        QCOMPARE(panel.accessibleName(), QStringLiteral("Vireon Postage Stamps "));
+        // One line: nothing is drawn in the panel's lower part below the text line.
+        const QImage shown = panel.grab().toImage();
+        const int lineBottom = (20 + panel.fontMetrics().height()) / 2 + 1;
+        const QColor back = shown.pixelColor(30, 19 - 2);
+        for (int y = lineBottom; y < 18; ++y)
+            for (int x = 3; x < 58; ++x)
+                QCOMPARE(shown.pixelColor(x, y), back);
+        QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), panel.mapToGlobal(QPoint(5, 5)));
+        panel.show();
+        QApplication::sendEvent(&panel, &tip);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Vireon Postage Stamps "));
+        panel.setCaption(QStringLiteral("1957"));
+        QVERIFY(!panel.captionCutShort());
+    }
+
+    void aPhotographKeepsItsProportions()
+    {
+        QWidget parent;
+        StretchedImage *image = makeImage(&parent, QStringLiteral("Image4"), Twips{ 120, 360, 11640, 7440 });
+        image->setKeepsProportions(true);
+        QImage picture(40, 30, QImage::Format_RGB32); // 4:3 in a box of about 1.56:1
+        picture.fill(Qt::red);
+        image->setImage(picture);
+        QCOMPARE(image->pictureRect(), QRect(57, 0, 661, 496));
+        const QImage shown = image->grab().toImage();
+        QVERIFY(QColor(shown.pixel(10, 248)) != QColor(Qt::red)); // a margin left and right
+        QCOMPARE(QColor(shown.pixel(388, 248)), QColor(Qt::red));
+        picture = QImage(776, 496, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        image->setImage(picture);
+        QCOMPARE(image->pictureRect(), image->rect()); // the box's own proportions fill it
     }
 
     void settingsSurviveAndFallBackToDefaults()

@@ -18,3 +18,13 @@ void realClick(QWidget *control, Qt::MouseButton button, QPoint at)
     QTest::mouseRelease(control, button, {}, place);
     QCoreApplication::processEvents();
 }
+
+void realDoubleClick(QWidget *control)
+{
+    const QPoint place = control->rect().center();
+    QTest::mousePress(control, Qt::LeftButton, {}, place);
+    QTest::mouseRelease(control, Qt::LeftButton, {}, place);
+    QTest::mouseDClick(control, Qt::LeftButton, {}, place);
+    QTest::mouseRelease(control, Qt::LeftButton, {}, place);
+    QCoreApplication::processEvents();
+}

@@ -30,3 +30,7 @@ SSCommand *yearButton(const QObject *mainWindow, int index);
 // it sets off, then the release. QTest::mouseClick and click() leave out the
 // events in between, where a repaint may move the focus.
 void realClick(QWidget *control, Qt::MouseButton button = Qt::LeftButton, QPoint at = QPoint());
+
+// A double-click as a real mouse gives it: press, release, the second press
+// (a double-click event), release.
+void realDoubleClick(QWidget *control);

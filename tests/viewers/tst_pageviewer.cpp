@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <QTimer>
 #include <QToolButton>
 
@@ -270,6 +271,42 @@ private Q_SLOTS:
             QVERIFY(!w->isVisible());
         });
         QCOMPARE(run.host.focusedAt, QList<int>({ 4 }));
+    }
+
+    void keysAndTheWheelScrollThePage()
+    {
+        Run run(m_dir, "1957");
+        run.viewer.openBrochure();
+        PageViewerWindow *w = run.viewer.window();
+        QTest::keyClick(w->sscommand1, Qt::Key_Down);
+        QCOMPARE(w->VScroll1->value(), 20);
+        QTest::keyClick(w->sscommand1, Qt::Key_PageDown);
+        QCOMPARE(w->VScroll1->value(), 20 + 579);
+        QTest::keyClick(w->sscommand1, Qt::Key_End);
+        QCOMPARE(w->VScroll1->value(), 921);
+        QTest::keyClick(w->sscommand1, Qt::Key_Home);
+        QCOMPARE(w->VScroll1->value(), 0);
+        QTest::keyClick(w->sscommand1, Qt::Key_Right);
+        QCOMPARE(w->HScroll1->value(), 20);
+        QWheelEvent notch(QPointF(100, 100), w->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &notch);
+        QCOMPARE(w->VScroll1->value(), 3 * 20);
+        QCOMPARE(pageShown(w), 0); // none of these keys turned or zoomed the page
+        QVERIFY(w->isVisible());
+        w->close();
+    }
+
+    void enterAndBackspaceActAsTypedCharacters()
+    {
+        Run run(m_dir, "1957");
+        run.whileAdIsOpen([&](PageViewerWindow *w) {
+            QTest::keyClick(w->sscommand1, Qt::Key_Return); // zoom in, like any character
+            QVERIFY(w->picParent->isVisible());
+            QTest::keyClick(w->sscommand1, Qt::Key_Backspace); // and out again
+            QVERIFY(w->picParent->isHidden());
+            QVERIFY(w->isVisible());
+        });
     }
 
     void singlePageAdvertisementReplacesAnOpenBrochure()

@@ -20,7 +20,8 @@ QImage loadPicture(const MediaFs &fs, const QString &mediaPath, QSize size)
     reader.setAutoTransform(true);
     if (size.isValid() && !size.isEmpty()) {
         reader.setQuality(90); // smooth scaling after the decoder's own reduction
-        reader.setScaledSize(size);
+        const QSize natural = reader.size();
+        reader.setScaledSize(natural.isValid() ? natural.scaled(size, Qt::KeepAspectRatio) : size);
     }
     return reader.read();
 }

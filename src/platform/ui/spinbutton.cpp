@@ -12,7 +12,8 @@ QToolButton *makeHalf(QWidget *parent, Qt::ArrowType arrow, const QString &name)
     half->setAccessibleName(name);
     half->setObjectName(name);
     half->setToolTip(name);
-    half->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The halves share the control equally, however small it is.
+    half->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     half->setFocusPolicy(Qt::NoFocus);
     return half;
 }

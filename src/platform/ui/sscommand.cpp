@@ -9,8 +9,10 @@ SSCommand::SSCommand(const QString &caption, QWidget *parent)
 void SSCommand::setCaptionColor(const QColor &color)
 {
     m_captionColor = color;
+    // The disabled caption keeps the style's grey: a disabled button must look disabled.
     QPalette p = palette();
-    p.setColor(QPalette::ButtonText, color);
+    p.setColor(QPalette::Active, QPalette::ButtonText, color);
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, color);
     setPalette(p);
 }
 

@@ -1,7 +1,9 @@
 #include "sspanel.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 SSPanel::SSPanel(QWidget *parent)
     : QFrame(parent)
@@ -125,8 +127,37 @@ void SSPanel::paintEvent(QPaintEvent *)
     }
     if (!m_caption.isEmpty()) {
         p.setPen(isEnabled() ? fore : palette().color(QPalette::Disabled, QPalette::WindowText));
-        p.drawText(inner.adjusted(2, 0, -2, 0), int(m_alignment) | Qt::TextWordWrap, m_caption);
+        const QRect textArea = captionArea();
+        // A caption of several lines keeps them; one line is never broken
+        // into clipped halves but cut short with an ellipsis.
+        if (m_caption.contains(u'\n'))
+            p.drawText(textArea, int(m_alignment) | Qt::TextWordWrap, m_caption);
+        else
+            p.drawText(textArea, int(m_alignment) | Qt::TextSingleLine,
+                       fontMetrics().elidedText(m_caption, Qt::ElideRight, textArea.width()));
     }
+}
+
+QRect SSPanel::captionArea() const
+{
+    const int bevels = (m_outer == Bevel::None ? 0 : m_bevelWidth) + (m_inner == Bevel::None ? 0 : m_bevelWidth) + 1;
+    return rect().adjusted(bevels + 2, bevels, -bevels - 2, -bevels);
+}
+
+bool SSPanel::captionCutShort() const
+{
+    return !m_flood && !m_caption.contains(u'\n')
+        && fontMetrics().horizontalAdvance(m_caption) > captionArea().width();
+}
+
+bool SSPanel::event(QEvent *event)
+{
+    // The whole of a caption cut short shows as the tooltip.
+    if (event->type() == QEvent::ToolTip && captionCutShort()) {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), m_caption, this);
+        return true;
+    }
+    return QFrame::event(event);
 }
 
 void SSPanel::mouseReleaseEvent(QMouseEvent *event)

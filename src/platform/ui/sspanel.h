@@ -31,18 +31,23 @@ public:
     void setFloodPercent(int percent); // clamped to 0..100
     int floodPercent() const { return m_floodPercent; }
     void setFloodColor(const QColor &color);
+    // A one-line caption wider than the panel, drawn cut short with an
+    // ellipsis; its tooltip and accessible name give it whole.
+    bool captionCutShort() const;
 
 Q_SIGNALS:
     void clicked();
     void doubleClicked();
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void updateAccessibleName();
+    QRect captionArea() const;
 
     QString m_caption;
     Qt::Alignment m_alignment = Qt::AlignCenter;

@@ -20,15 +20,33 @@ void StretchedImage::clear()
     setImage(QImage());
 }
 
+void StretchedImage::setKeepsProportions(bool keeps)
+{
+    m_keepsProportions = keeps;
+    m_scaled = QPixmap();
+    update();
+}
+
+QRect StretchedImage::pictureRect() const
+{
+    if (!m_keepsProportions || m_image.isNull())
+        return rect();
+    const QSize fitted = m_image.size().scaled(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+}
+
 void StretchedImage::paintEvent(QPaintEvent *)
 {
     if (m_image.isNull() || width() <= 0 || height() <= 0)
         return;
-    if (m_scaled.size() != size()) {
+    const QRect place = pictureRect();
+    if (m_scaled.size() != place.size()) {
         m_scaled = QPixmap::fromImage(
-            m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            m_image.size() == place.size()
+                ? m_image
+                : m_image.scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
-    QPainter(this).drawPixmap(0, 0, m_scaled);
+    QPainter(this).drawPixmap(place.topLeft(), m_scaled);
 }
 
 void StretchedImage::resizeEvent(QResizeEvent *event)
@@ -52,7 +70,9 @@ void StretchedImage::mouseReleaseEvent(QMouseEvent *event)
 
 void StretchedImage::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    // The second press of a double-click is reported as the double-click
+    // only: the first press was reported already.
     if (event->button() == Qt::LeftButton)
         Q_EMIT doubleClicked();
-    QWidget::mouseDoubleClickEvent(event);
+    event->accept();
 }

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 // A picture stretched to fill the control (smooth scaling), like the period's
-// image control with Stretch on. Empty until a picture is set. Reports mouse
+// image control with Stretch on, or fitted inside it keeping its proportions. Empty until a picture is set. Reports mouse
 // presses with their button, and clicks/double-clicks.
 class StretchedImage : public QWidget
 {
@@ -16,6 +16,11 @@ public:
     QImage image() const { return m_image; }
     void clear();
     bool hasImage() const { return !m_image.isNull(); }
+    // A photograph keeps its proportions: fitted inside the control and
+    // centred (a picture with the control's own proportions fills it).
+    void setKeepsProportions(bool keeps);
+    // Where the picture is drawn inside the control.
+    QRect pictureRect() const;
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button);
@@ -31,5 +36,6 @@ protected:
 
 private:
     QImage m_image;
-    QPixmap m_scaled; // the picture at the control's size, made once per size
+    QPixmap m_scaled; // the picture at the size it is drawn, made once per size
+    bool m_keepsProportions = false;
 };
