@@ -1,5 +1,8 @@
+#include "platform/base/mediafs.h"
 #include "platform/base/settingsstore.h"
+#include "platform/richtext/rtfreader.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/richtextbox.h"
 #include "platform/ui/spinbutton.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
@@ -9,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 
 class TestWidgets : public QObject
@@ -66,6 +70,39 @@ private Q_SLOTS:
         QCOMPARE(pressed.size(), 2);
         QCOMPARE(pressed.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
         QCOMPARE(clicked.size(), 1);
+    }
+
+    // The details pane loads a document at every photograph step.
+    void richTextBoxHoldsOneDocument()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("57desc.rtf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\\rtf1\\ansi Chrome and fins.}");
+        file.close();
+        const MediaFs fs(DriveMap({ { u'E', dir.path() } }));
+        RichTextBox box;
+        for (int i = 0; i < 50; ++i)
+            QVERIFY(box.loadFile(fs, QStringLiteral("E:\\57DESC.RTF")));
+        QVERIFY(!box.loadFile(fs, QStringLiteral("E:\\missing.rtf")));
+        QCOMPARE(box.findChildren<QTextDocument *>().size(), 1);
+        QCOMPARE(box.toPlainText(), QStringLiteral("Chrome and fins."));
+    }
+
+    // A document file larger than the reader takes is refused without being read.
+    void hugeDocumentIsNotRead()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("colors.rtf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\\rtf1\\ansi ");
+        if (!file.resize(qint64(32) << 30)) // sparse: takes no room on disc
+            QSKIP("the file system cannot hold a sparse 32 GiB file");
+        file.close();
+        const MediaFs fs(DriveMap({ { u'E', dir.path() } }));
+        RichTextBox box;
+        QVERIFY(!box.loadFile(fs, QStringLiteral("E:\\colors.rtf")));
+        QVERIFY(!fs.readAll(QStringLiteral("E:\\colors.rtf"), RtfSizeLimit));
     }
 
     void settingsSurviveAndFallBackToDefaults()
