@@ -1,3 +1,4 @@
+#include "core/medialocator.h"
 #include "platform/base/mediafs.h"
 #include "platform/base/pictureloader.h"
 #include "platform/ui/richtextbox.h"
@@ -11,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
+#include <algorithm>
 
 // A miniature disc in mixed letter case, written to a folder and made into
 // ISO 9660 images with and without Joliet and Rock Ridge names.
@@ -207,7 +208,9 @@ private Q_SLOTS:
 
     void copiesToTheHardDisk()
     {
-        MediaFs fs = discAt(jolietRockRidge(), m_dir.filePath(QStringLiteral("program")));
+        // VIREON_DRIVES names an image as it names a folder.
+        MediaFs fs(DriveMap::fromSpec(
+            QStringLiteral("E=%1;F=%2").arg(jolietRockRidge(), m_dir.filePath(QStringLiteral("program")))));
         QVERIFY(fs.makeFolder(QStringLiteral("F:")));
         QVERIFY(fs.copy(QStringLiteral("E:\\movies\\intro.avi"), QStringLiteral("F:\\Intro.avi")));
         QVERIFY(fileOf(m_dir.filePath(QStringLiteral("program/Intro.avi")))
@@ -275,12 +278,62 @@ private Q_SLOTS:
                     QCOMPARE(photos.contains(it.key().mid(6)), read.has_value());
             }
         }
-        // Cut before its directories, it is no disc at all.
-        const MediaFs cut = discAt(truncatedCopy(jolietRockRidge(), 40000));
+        // Cut before its folders, it is no disc at all.
+        const MediaFs blank = discAt(truncatedCopy(jolietRockRidge(), 40000));
+        QVERIFY(!blank.isFolder(QStringLiteral("E:")));
+        QVERIFY(!blank.exists(QStringLiteral("E:\\birds")));
+    }
+
+    // The disc is found by its photographs; cut where their blocks begin, the
+    // folders still read but the image is not the disc.
+    void truncatedImageIsNoDisc()
+    {
+        Roots roots;
+        QVERIFY(locateMediaOnce(discAt(jolietRockRidge()), roots));
+        QCOMPARE(roots.MediaRoot, QStringLiteral("E:"));
+
+        const QByteArray image = fileOf(jolietRockRidge());
+        const qsizetype photos = std::min(image.indexOf(discFiles().value(QStringLiteral("Birds/55080.JPG"))),
+                                          image.indexOf(discFiles().value(QStringLiteral("Birds/55081.Jpg"))));
+        QVERIFY(photos > 0);
+        const MediaFs cut = discAt(truncatedCopy(jolietRockRidge(), photos));
+        QVERIFY(cut.isFolder(QStringLiteral("E:\\birds")));
         QVERIFY(cut.list(QStringLiteral("E:\\birds\\*.jpg")).isEmpty());
-        QVERIFY(!cut.exists(QStringLiteral("E:\\birds")));
-        QVERIFY(!cut.isFolder(QStringLiteral("E:")));
         QVERIFY(loadPicture(cut, QStringLiteral("E:\\birds\\55080.jpg")).isNull());
+        Roots none;
+        QVERIFY(!locateMediaOnce(cut, none));
+        QVERIFY(none.MediaRoot.isEmpty());
+    }
+
+    // Bytes changed in the volume descriptors and folders: whatever the image
+    // still gives is consistent, and nothing crashes or hangs.
+    void damagedImageNeverCrashes()
+    {
+        const QString image = m_dir.filePath(QStringLiteral("damaged.iso"));
+        QVERIFY(QFile::copy(jolietRockRidge(), image));
+        const qint64 imageBytes = QFileInfo(image).size();
+        const QByteArray original = fileOf(image).mid(16 * 2048, 24 * 2048);
+        QFile file(image);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QRandomGenerator random(1955);
+        for (int round = 0; round < 300; ++round) {
+            QByteArray damaged = original;
+            for (int i = random.bounded(1, 12); i > 0; --i)
+                damaged[random.bounded(damaged.size())] = char(random.bounded(256));
+            file.seek(16 * 2048);
+            file.write(damaged);
+            file.flush();
+            const MediaFs fs = discAt(image);
+            for (const QString &folder : { QStringLiteral("E:"), QStringLiteral("E:\\birds"), QStringLiteral("E:\\movies") }) {
+                for (const QString &name : fs.list(folder + QStringLiteral("\\*"))) {
+                    const auto size = fs.size(folder + u'\\' + name);
+                    QVERIFY(size && *size <= imageBytes);
+                    const auto bytes = fs.readAll(folder + u'\\' + name);
+                    QVERIFY(!bytes || bytes->size() == *size);
+                }
+            }
+            loadPicture(fs, QStringLiteral("E:\\birds\\55080.jpg"), QSize(80, 60));
+        }
     }
 
     // An image replaced while the program runs (a new download) is read anew.

@@ -123,7 +123,8 @@ private Q_SLOTS:
         // A damaged file gives the defaults.
         QFile damaged(file);
         QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray("\x00\xff[Settings\nMainLeft\n=\x01\x02", 27));
+        const char bytes[] = "\x00\xff[Settings\nMainLeft\n=\x01\x02";
+        damaged.write(bytes, sizeof(bytes) - 1);
         damaged.close();
         QCOMPARE(QtSettingsStore().read("The Vireon Anthology", "Settings", "MainLeft", "0"), QStringLiteral("0"));
     }

@@ -210,8 +210,9 @@ const DiscImage::Folder *DiscImage::folderAt(const QByteArray &libraryPath) cons
         entry.isFolder = stat->type == iso9660_stat_s::_STAT_DIR;
         entry.lsn = stat->lsn;
         entry.size = stat->size;
-        // The blocks of a file beyond the end of a truncated image are not on this disc.
-        if (!entry.isFolder && qint64(entry.lsn) * BlockBytes + entry.size > m_imageBytes)
+        // A file or folder whose blocks lie beyond the end of a truncated image
+        // is not on this disc (and the library is never asked to read them).
+        if (qint64(entry.lsn) * BlockBytes + entry.size > m_imageBytes)
             continue;
         folder->entries.append(entry);
     }

@@ -18,7 +18,7 @@ struct _iso9660_s;
 // are read block by block. Joliet and Rock Ridge names are used when the image
 // has them; plain ISO names lose their version (";1") and a bare trailing dot.
 //
-// A damaged or truncated image is a disc that does not answer: a file whose
+// A damaged or truncated image is a disc that does not answer: an entry whose
 // blocks lie beyond the end of the image, or in a folder that cannot be read,
 // is not there. One thread at a time.
 class DiscImage

@@ -91,14 +91,20 @@ bool copyInto(QIODevice &in, const QString &target)
     if (!out.open(QIODevice::WriteOnly))
         return false;
     QByteArray chunk(CopyChunkSize, Qt::Uninitialized);
+    qint64 copied = 0;
     for (;;) {
         const qint64 count = in.read(chunk.data(), chunk.size());
         if (count < 0 || out.write(chunk.constData(), count) != count) {
             out.cancelWriting();
             break;
         }
-        if (count == 0)
+        copied += count;
+        if (count == 0) {
+            // A file cut short while it was read is not copied either.
+            if (copied != in.size())
+                out.cancelWriting();
             break;
+        }
     }
     return out.commit();
 }
