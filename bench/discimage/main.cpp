@@ -92,12 +92,13 @@ int main(int argc, char *argv[])
     const QString image = temp.filePath(QStringLiteral("anthology.iso"));
     QProcess xorriso;
     xorriso.start(QStringLiteral("xorriso"),
-                  { QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-J"), QStringLiteral("-r"),
-                    QStringLiteral("-V"), QStringLiteral("ANTHOLOGY"), QStringLiteral("-o"), image,
-                    QStringLiteral("-graft-points"), QStringLiteral("/=") + disc,
-                    QStringLiteral("/bench/PAGE.JPG=") + pageFolder + QStringLiteral("/PAGE.JPG") });
+        { QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-J"), QStringLiteral("-r"),
+            QStringLiteral("-V"), QStringLiteral("ANTHOLOGY"), QStringLiteral("-o"), image,
+            QStringLiteral("-graft-points"), QStringLiteral("/=") + disc,
+            QStringLiteral("/bench/PAGE.JPG=") + pageFolder + QStringLiteral("/PAGE.JPG") });
     if (!xorriso.waitForFinished(300000) || xorriso.exitCode() != 0) {
-        out << "xorriso failed (scripts/install-deps.sh installs it): " << xorriso.readAllStandardError() << Qt::endl;
+        out << "xorriso failed (scripts/install-deps.sh installs it): " << xorriso.readAllStandardError()
+            << Qt::endl;
         return 1;
     }
 
@@ -107,7 +108,8 @@ int main(int argc, char *argv[])
     const QStringList documents = fs.list(QStringLiteral("E:\\richtext\\*.rtf"));
     const QStringList photographs = fs.list(QStringLiteral("E:\\birds\\*.jpg"));
     const QStringList movies = fs.list(QStringLiteral("E:\\movies\\*.avi"));
-    if (documents.isEmpty() || photographs.isEmpty() || fs.list(QStringLiteral("F:\\birds\\*.jpg")) != photographs) {
+    if (documents.isEmpty() || photographs.isEmpty()
+        || fs.list(QStringLiteral("F:\\birds\\*.jpg")) != photographs) {
         out << "No documents or photographs in " << disc << ", or not the same in the image" << Qt::endl;
         return 1;
     }
@@ -118,25 +120,34 @@ int main(int argc, char *argv[])
     fresh.readAll(QStringLiteral("F:\\richtext\\") + documents.first());
     const double firstMs = first.nsecsElapsed() / 1e6;
 
-    out << "Disc image " << QFileInfo(image).size() / (1024 * 1024) << " MB: " << documents.size() << " documents, "
-        << photographs.size() << " photographs\n";
+    out << "Disc image " << QFileInfo(image).size() / (1024 * 1024) << " MB: " << documents.size()
+        << " documents, " << photographs.size() << " photographs\n";
     out << qSetFieldWidth(44) << Qt::left << "median ms" << qSetFieldWidth(10) << Qt::right << "folder"
         << "image" << qSetFieldWidth(0) << "   ratio\n";
-    row(QStringLiteral("open a document (read + parse)"), compare(folder, fromImage, [&](const Drive &drive) {
-            for (const QString &name : documents) {
-                const auto rtf = fs.readAll(drive.root + QStringLiteral("\\richtext\\") + name, RtfSizeLimit);
-                QTextDocument document;
-                if (!rtf || !readRtf(*rtf, document).ok)
-                    qFatal("cannot open %s", qPrintable(name));
-            }
-        }), documents.size());
-    row(QStringLiteral("photograph decoded at 776 x 496"), compare(folder, fromImage, [&](const Drive &drive) {
-            for (const QString &name : photographs) {
-                if (loadPicture(fs, drive.root + QStringLiteral("\\birds\\") + name, QSize(776, 496)).isNull())
-                    qFatal("cannot decode %s", qPrintable(name));
-            }
-        }), photographs.size());
-    row(QStringLiteral("brochure page decoded at 2500 x 3300"), compare(folder, fromImage, [&](const Drive &drive) {
+    row(QStringLiteral("open a document (read + parse)"),
+        compare(folder, fromImage,
+            [&](const Drive &drive) {
+                for (const QString &name : documents) {
+                    const auto rtf
+                        = fs.readAll(drive.root + QStringLiteral("\\richtext\\") + name, RtfSizeLimit);
+                    QTextDocument document;
+                    if (!rtf || !readRtf(*rtf, document).ok)
+                        qFatal("cannot open %s", qPrintable(name));
+                }
+            }),
+        documents.size());
+    row(QStringLiteral("photograph decoded at 776 x 496"),
+        compare(folder, fromImage,
+            [&](const Drive &drive) {
+                for (const QString &name : photographs) {
+                    if (loadPicture(fs, drive.root + QStringLiteral("\\birds\\") + name, QSize(776, 496))
+                            .isNull())
+                        qFatal("cannot decode %s", qPrintable(name));
+                }
+            }),
+        photographs.size());
+    row(QStringLiteral("brochure page decoded at 2500 x 3300"),
+        compare(folder, fromImage, [&](const Drive &drive) {
             if (loadPicture(fs, drive.pageRoot + QStringLiteral("\\PAGE.JPG")).size() != QSize(2500, 3300))
                 qFatal("cannot decode the page");
         }));
@@ -146,7 +157,9 @@ int main(int argc, char *argv[])
     qint64 movieBytes = 0;
     for (const QString &name : movies)
         movieBytes += fs.size(QStringLiteral("E:\\movies\\") + name).value_or(0);
-    row(QStringLiteral("copy the %1 movies (%2 KB) to the hard disk").arg(movies.size()).arg(movieBytes / 1024),
+    row(QStringLiteral("copy the %1 movies (%2 KB) to the hard disk")
+            .arg(movies.size())
+            .arg(movieBytes / 1024),
         compare(folder, fromImage, [&](const Drive &drive) {
             for (const QString &name : movies) {
                 if (!fs.copy(drive.root + QStringLiteral("\\movies\\") + name, copies + u'/' + name))

@@ -76,9 +76,9 @@ private:
         const QString image = m_dir.filePath(name);
         QProcess xorriso;
         xorriso.start(QStringLiteral("xorriso"),
-                      QStringList { QStringLiteral("-as"), QStringLiteral("mkisofs") } + options
-                          + QStringList { QStringLiteral("-V"), QStringLiteral("ANTHOLOGY"), QStringLiteral("-o"),
-                                          image, m_folder });
+            QStringList { QStringLiteral("-as"), QStringLiteral("mkisofs") } + options
+                + QStringList { QStringLiteral("-V"), QStringLiteral("ANTHOLOGY"), QStringLiteral("-o"),
+                    image, m_folder });
         if (!xorriso.waitForFinished(60000) || xorriso.exitCode() != 0)
             qFatal("xorriso failed: %s", xorriso.readAllStandardError().constData());
         return image;
@@ -109,7 +109,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty(),
-                 "xorriso is installed by scripts/install-deps.sh");
+            "xorriso is installed by scripts/install-deps.sh");
         m_folder = m_dir.filePath(QStringLiteral("disc"));
         for (auto it = discFiles().cbegin(); it != discFiles().cend(); ++it) {
             const QString path = m_folder + u'/' + it.key();
@@ -129,11 +129,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("image");
         QTest::addColumn<QString>("photos"); // the names listed, as the image holds them
         QTest::addColumn<QString>("readme");
-        QTest::newRow("Joliet and Rock Ridge") << "jr.iso" << "55080.JPG,55081.Jpg" << "Readme";
-        QTest::newRow("Rock Ridge") << "r.iso" << "55080.JPG,55081.Jpg" << "Readme";
-        QTest::newRow("Joliet") << "j.iso" << "55080.JPG,55081.Jpg" << "Readme";
+        QTest::newRow("Joliet and Rock Ridge") << "jr.iso"
+                                               << "55080.JPG,55081.Jpg"
+                                               << "Readme";
+        QTest::newRow("Rock Ridge") << "r.iso"
+                                    << "55080.JPG,55081.Jpg"
+                                    << "Readme";
+        QTest::newRow("Joliet") << "j.iso"
+                                << "55080.JPG,55081.Jpg"
+                                << "Readme";
         // "55081.JPG;1" and "README.;1" on the disc.
-        QTest::newRow("plain ISO 9660") << "plain.iso" << "55080.JPG,55081.JPG" << "README";
+        QTest::newRow("plain ISO 9660") << "plain.iso"
+                                        << "55080.JPG,55081.JPG"
+                                        << "README";
     }
 
     void readsTheDisc()
@@ -198,7 +206,8 @@ private Q_SLOTS:
         const QImage fromImage = loadPicture(fs, QStringLiteral("E:\\birds\\55081.jpg"));
         QCOMPARE(fromImage.size(), QSize(160, 120));
         QCOMPARE(fromImage, loadPicture(fs, QStringLiteral("F:\\birds\\55081.jpg")));
-        QCOMPARE(loadPicture(fs, QStringLiteral("E:\\birds\\55080.jpg"), QSize(80, 60)).size(), QSize(80, 60));
+        QCOMPARE(
+            loadPicture(fs, QStringLiteral("E:\\birds\\55080.jpg"), QSize(80, 60)).size(), QSize(80, 60));
         QVERIFY(loadPicture(fs, QStringLiteral("E:\\birds\\55082.jpg")).isNull());
 
         RichTextBox box;
@@ -214,7 +223,7 @@ private Q_SLOTS:
         QVERIFY(fs.makeFolder(QStringLiteral("F:")));
         QVERIFY(fs.copy(QStringLiteral("E:\\movies\\intro.avi"), QStringLiteral("F:\\Intro.avi")));
         QVERIFY(fileOf(m_dir.filePath(QStringLiteral("program/Intro.avi")))
-                == discFiles().value(QStringLiteral("Movies/Intro.AVI")));
+            == discFiles().value(QStringLiteral("Movies/Intro.AVI")));
         QVERIFY(!fs.copy(QStringLiteral("E:\\movies"), QStringLiteral("F:\\movies")));
     }
 
@@ -255,7 +264,7 @@ private Q_SLOTS:
             QVERIFY(!fs.nativeFile(QStringLiteral("E:\\movies")));
             QVERIFY(!fs.nativeFile(QStringLiteral("E:\\movies\\none.avi")));
             QCOMPARE(fs.nativeFile(QStringLiteral("F:\\MOVIES\\intro.avi")),
-                     m_folder + QStringLiteral("/Movies/Intro.AVI"));
+                m_folder + QStringLiteral("/Movies/Intro.AVI"));
         }
         QVERIFY(!QFileInfo::exists(cache));
     }
@@ -265,15 +274,15 @@ private Q_SLOTS:
     void truncatedImageGivesNothingWrong()
     {
         const qint64 whole = QFileInfo(jolietRockRidge()).size();
-        for (const qint64 bytes : { qint64(0), qint64(20000), qint64(40000), qint64(70000), whole / 4, whole / 2,
-                                    whole - 5000 }) {
+        for (const qint64 bytes :
+            { qint64(0), qint64(20000), qint64(40000), qint64(70000), whole / 4, whole / 2, whole - 5000 }) {
             const MediaFs fs = discAt(truncatedCopy(jolietRockRidge(), bytes));
             const QStringList photos = fs.list(QStringLiteral("E:\\birds\\*.jpg"));
             for (auto it = discFiles().cbegin(); it != discFiles().cend(); ++it) {
                 const QString path = QStringLiteral("E:\\") + it.key();
                 const auto read = fs.readAll(path);
                 QVERIFY2(read ? *read == it.value() : !fs.exists(path) && !fs.open(path),
-                         qPrintable(QStringLiteral("%1 of %2 bytes: %3").arg(bytes).arg(whole).arg(path)));
+                    qPrintable(QStringLiteral("%1 of %2 bytes: %3").arg(bytes).arg(whole).arg(path)));
                 if (it.key().startsWith(u"Birds/"))
                     QCOMPARE(photos.contains(it.key().mid(6)), read.has_value());
             }
@@ -294,7 +303,7 @@ private Q_SLOTS:
 
         const QByteArray image = fileOf(jolietRockRidge());
         const qsizetype photos = std::min(image.indexOf(discFiles().value(QStringLiteral("Birds/55080.JPG"))),
-                                          image.indexOf(discFiles().value(QStringLiteral("Birds/55081.Jpg"))));
+            image.indexOf(discFiles().value(QStringLiteral("Birds/55081.Jpg"))));
         QVERIFY(photos > 0);
         const MediaFs cut = discAt(truncatedCopy(jolietRockRidge(), photos));
         QVERIFY(cut.isFolder(QStringLiteral("E:\\birds")));
@@ -324,7 +333,8 @@ private Q_SLOTS:
             file.write(damaged);
             file.flush();
             const MediaFs fs = discAt(image);
-            for (const QString &folder : { QStringLiteral("E:"), QStringLiteral("E:\\birds"), QStringLiteral("E:\\movies") }) {
+            for (const QString &folder :
+                { QStringLiteral("E:"), QStringLiteral("E:\\birds"), QStringLiteral("E:\\movies") }) {
                 for (const QString &name : fs.list(folder + QStringLiteral("\\*"))) {
                     const auto size = fs.size(folder + u'\\' + name);
                     QVERIFY(size && *size <= imageBytes);

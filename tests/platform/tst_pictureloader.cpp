@@ -63,13 +63,15 @@ private Q_SLOTS:
         QVERIFY(loadPicture(m_fs, cut, QSize(200, 150)).isNull());
         const QString lastByteMissing = put(QStringLiteral("last.jpg"), whole.chopped(1));
         QVERIFY(loadPicture(m_fs, lastByteMissing).isNull());
-        const QString progressiveCut = put(QStringLiteral("pcut.jpg"), jpeg(photograph(QSize(400, 300)), true).chopped(40));
+        const QString progressiveCut
+            = put(QStringLiteral("pcut.jpg"), jpeg(photograph(QSize(400, 300)), true).chopped(40));
         QVERIFY(loadPicture(m_fs, progressiveCut).isNull());
 
         // Bytes after the end of the picture are no damage.
         const QString padded = put(QStringLiteral("padded.jpg"), whole + QByteArray(300, '\0'));
         QCOMPARE(loadPicture(m_fs, padded).size(), QSize(400, 300));
-        const QString progressive = put(QStringLiteral("progressive.jpg"), jpeg(photograph(QSize(400, 300)), true));
+        const QString progressive
+            = put(QStringLiteral("progressive.jpg"), jpeg(photograph(QSize(400, 300)), true));
         QCOMPARE(loadPicture(m_fs, progressive, QSize(200, 150)).size(), QSize(200, 150));
     }
 

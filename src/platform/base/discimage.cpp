@@ -163,7 +163,8 @@ std::unique_ptr<QIODevice> DiscImage::open(const Entry &file) const
     return std::make_unique<DiscFile>(m_iso, file.lsn, file.size);
 }
 
-std::optional<DiscImage::Entry> DiscImage::lookUp(const QStringList &components, QByteArray *libraryPath) const
+std::optional<DiscImage::Entry> DiscImage::lookUp(
+    const QStringList &components, QByteArray *libraryPath) const
 {
     if (!m_iso || !folderAt("/"))
         return std::nullopt;
@@ -198,8 +199,7 @@ const DiscImage::Folder *DiscImage::folderAt(const QByteArray &libraryPath) cons
     if (!list)
         return nullptr;
     auto folder = std::make_shared<Folder>();
-    CdioListNode_t *node;
-    _CDIO_LIST_FOREACH (node, list) {
+    for (CdioListNode_t *node = _cdio_list_begin(list); node; node = _cdio_list_node_next(node)) {
         const auto *stat = static_cast<const iso9660_stat_t *>(_cdio_list_node_data(node));
         const QByteArray name(stat->filename);
         if (name.isEmpty() || name == "." || name == "..")
@@ -219,7 +219,7 @@ const DiscImage::Folder *DiscImage::folderAt(const QByteArray &libraryPath) cons
     iso9660_filelist_free(list);
 
     std::sort(folder->entries.begin(), folder->entries.end(),
-              [](const Entry &a, const Entry &b) { return a.name < b.name; });
+        [](const Entry &a, const Entry &b) { return a.name < b.name; });
     for (qsizetype i = 0; i < folder->entries.size(); ++i) {
         const QString &name = folder->entries.at(i).name;
         if (!folder->exact.contains(name))

@@ -68,7 +68,8 @@ QStringList matching(QStringList names, const QString &wildcard)
         names.removeIf([&](const QString &name) { return !name.endsWith(suffix, Qt::CaseInsensitive); });
     } else {
         const QString folded = NativeFs::caseFolded(wildcard);
-        names.removeIf([&](const QString &name) { return !wildcardMatches(NativeFs::caseFolded(name), folded); });
+        names.removeIf(
+            [&](const QString &name) { return !wildcardMatches(NativeFs::caseFolded(name), folded); });
     }
     names.sort();
     return names;
@@ -213,7 +214,8 @@ std::optional<QString> MediaFs::nativeFile(const QString &mediaPath)
         QFile::remove(m_extracted.nativeFile);
     m_extracted = {};
     if (!m_cache)
-        m_cache = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vireon-anthology-XXXXXX"));
+        m_cache
+            = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vireon-anthology-XXXXXX"));
     const auto in = where->image->open(*entry);
     // A name that is not UTF-8 is written with replacement characters in its place.
     const QString target = m_cache->filePath(QString::fromUtf8(NativeFs::encodeName(entry->name)));
@@ -264,7 +266,8 @@ int MediaFs::removeMatching(const QString &pattern)
     if (!folder)
         return 0;
     int removed = 0;
-    for (const QString &name : matching(NativeFs::entryNames(*folder, true).value_or(QStringList()), wildcard)) {
+    for (const QString &name :
+        matching(NativeFs::entryNames(*folder, true).value_or(QStringList()), wildcard)) {
         if (NativeFs::removeFile(joined(*folder, name)))
             ++removed;
     }
@@ -360,13 +363,13 @@ std::optional<MediaFs::Found> MediaFs::find(const QString &mediaPath) const
         const auto entry = where->image->find(where->components);
         if (!entry)
             return std::nullopt;
-        return Found{ entry->isFolder, entry->size };
+        return Found { entry->isFolder, entry->size };
     }
     const auto path = walk(where->root, where->components, true);
     const auto status = path ? NativeFs::status(*path) : std::nullopt;
     if (!status)
         return std::nullopt;
-    return Found{ status->kind == NativeFs::Kind::Folder, status->size };
+    return Found { status->kind == NativeFs::Kind::Folder, status->size };
 }
 
 std::optional<QString> MediaFs::walk(QString folder, const QStringList &components, bool existingOnly) const

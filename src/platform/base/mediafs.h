@@ -53,8 +53,8 @@ public:
     std::optional<qint64> size(const QString &mediaPath) const;
     // The whole file; nothing when it is missing, unreadable or larger than
     // maxBytes (checked before anything is read).
-    std::optional<QByteArray> readAll(const QString &mediaPath,
-                                      qint64 maxBytes = std::numeric_limits<qint64>::max()) const;
+    std::optional<QByteArray> readAll(
+        const QString &mediaPath, qint64 maxBytes = std::numeric_limits<qint64>::max()) const;
     // The file opened for reading; null when it is not there.
     std::unique_ptr<QIODevice> open(const QString &mediaPath) const;
     // A native file with the file's content, for those that can only read
