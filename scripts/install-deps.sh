@@ -9,8 +9,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-bad gstreamer1.0-libav
-  qt6-qpa-plugins libgl-dev
-  xvfb xauth poppler-utils sox gstreamer1.0-tools
+  qt6-qpa-plugins libgl-dev libiso9660-dev
+  xvfb xauth poppler-utils sox gstreamer1.0-tools xorriso
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #include "platform/base/mediafs.h"
+#include "platform/base/nativefs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -215,6 +217,91 @@ private Q_SLOTS:
         const qint64 volume = QStorageInfo(m_dir->path()).bytesAvailable();
         QVERIFY(qAbs(*deep - volume) < 256 * 1024 * 1024); // other programs may write meanwhile
         QVERIFY(!m_fs->freeSpace(QStringLiteral("K:\\x")));
+    }
+
+    void readAllStopsAtTheLimit()
+    {
+        QCOMPARE(m_fs->readAll(QStringLiteral("E:\\birds\\55080.jpg"), 11), QByteArray("photo 55080"));
+        QVERIFY(!m_fs->readAll(QStringLiteral("E:\\birds\\55080.jpg"), 10));
+    }
+
+    void openReadsAndSeeks()
+    {
+        const auto file = m_fs->open(QStringLiteral("e:\\BIRDS\\55080.jpg"));
+        QVERIFY(file);
+        QCOMPARE(file->size(), qint64(11));
+        QVERIFY(file->seek(6));
+        QCOMPARE(file->readAll(), QByteArray("55080"));
+        QVERIFY(!m_fs->open(QStringLiteral("E:\\birds")));
+        QVERIFY(!m_fs->open(QStringLiteral("E:\\birds\\99999.jpg")));
+    }
+
+    // A named pipe on the disc is a file that is not there: nothing may wait for its writer.
+    void namedPipeIsNotAFile()
+    {
+        const QString pipe = native(QStringLiteral("disc/Birds/55999.jpg"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString path = QStringLiteral("E:\\birds\\55999.JPG");
+        QVERIFY(!m_fs->exists(path));
+        QVERIFY(!m_fs->resolve(path));
+        QVERIFY(!m_fs->size(path));
+        QVERIFY(!m_fs->readAll(path));
+        QVERIFY(!m_fs->open(path));
+        QVERIFY(!m_fs->nativeFile(path));
+        QVERIFY(!m_fs->list(QStringLiteral("E:\\birds\\*.jpg")).contains(QStringLiteral("55999.jpg")));
+        QVERIFY(!m_fs->copy(path, QStringLiteral("E:\\copy.jpg")));
+    }
+
+    // A folder copy of a period disc may hold Latin-1 names: the name listed is the file opened.
+    void namesThatAreNotUtf8()
+    {
+        const QByteArray latin1 = QFile::encodeName(native(QStringLiteral("disc/Birds/"))) + "caf\xe9.jpg";
+        const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "latin", 5), 5);
+        ::close(fd);
+        // Qt's own folder walk passes over the name, so the temporary folder cannot remove it.
+        const auto removeIt = qScopeGuard([&] { ::unlink(latin1.constData()); });
+
+        const QStringList listed = m_fs->list(QStringLiteral("E:\\birds\\c*.jpg"));
+        QCOMPARE(listed.size(), 1);
+        const QString path = QStringLiteral("E:\\birds\\") + listed.first();
+        QCOMPARE(m_fs->readAll(path), QByteArray("latin"));
+        QString otherCase = QStringLiteral("E:\\BIRDS\\") + listed.first();
+        otherCase.replace(QStringLiteral("caf"), QStringLiteral("CAF")).replace(QStringLiteral(".jpg"), QStringLiteral(".JPG"));
+        QCOMPARE(m_fs->size(otherCase), qint64(5));
+        QCOMPARE(m_fs->nativeFile(path).value_or(QString()), m_fs->resolve(path).value_or(QStringLiteral("none")));
+        // Qt cannot name the file, so nothing is written under a wrong name in its place.
+        QVERIFY(!m_fs->writeAll(path, "new"));
+        QVERIFY(!m_fs->copy(QStringLiteral("E:\\birds\\55080.jpg"), path));
+        QCOMPARE(m_fs->readAll(path), QByteArray("latin"));
+        QVERIFY(m_fs->remove(path));
+        QVERIFY(::access(latin1.constData(), F_OK) != 0);
+        QCOMPARE(m_fs->list(QStringLiteral("E:\\birds\\*")).size(), 5);
+    }
+
+    void namesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("ascii") << QByteArray("55080.JPG") << true;
+        QTest::newRow("utf-8") << QByteArray("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x9a\x97.jpg") << true;
+        QTest::newRow("latin-1") << QByteArray("caf\xe9.jpg") << false;
+        QTest::newRow("cut character") << QByteArray("a\xe2\x82") << false;
+        QTest::newRow("overlong") << QByteArray("\xc0\xaf.jpg") << false;
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xa9") << false;
+        QTest::newRow("beside a four-byte character") << QByteArray("\xf0\x90\x82\x80\xe9") << false;
+    }
+
+    void namesKeepTheirBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        const QString name = NativeFs::decodeName(bytes);
+        QCOMPARE(NativeFs::encodeName(name), bytes);
+        QCOMPARE(NativeFs::hasRawBytes(name), !utf8);
+        if (utf8)
+            QCOMPARE(name, QString::fromUtf8(bytes));
     }
 
     void unreadableFolderGivesNothing()

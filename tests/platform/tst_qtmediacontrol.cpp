@@ -1,5 +1,7 @@
 #include "platform/ui/qtmediacontrol.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
@@ -70,6 +72,15 @@ private:
         return path;
     }
 
+    // A named pipe that nobody writes to: opening it for reading would wait for ever.
+    QString pipe(const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        if (mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+            qFatal("cannot make %s", qPrintable(path));
+        return path;
+    }
+
     static std::unique_ptr<MediaControl> control(const QString &deviceType, const QString &fileName)
     {
         auto media = qtMediaControls()();
@@ -108,6 +119,8 @@ private Q_SLOTS:
         QTest::newRow("missing movie") << u"AVIVideo"_s << m_dir.filePath(u"nothere.avi"_s);
         QTest::newRow("movie that is a sound") << u"AVIVideo"_s << write(u"sound.avi"_s, shortSound());
         QTest::newRow("unknown device") << u"CDAudio"_s << write(u"ok.wav"_s, shortSound());
+        QTest::newRow("sound that is a named pipe") << u"WaveAudio"_s << pipe(u"pipe.wav"_s);
+        QTest::newRow("movie that is a named pipe") << u"AVIVideo"_s << pipe(u"pipe.avi"_s);
     }
     void openFails()
     {

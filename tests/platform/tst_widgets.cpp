@@ -1,5 +1,8 @@
+#include "platform/base/mediafs.h"
 #include "platform/base/settingsstore.h"
+#include "platform/richtext/rtfreader.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/richtextbox.h"
 #include "platform/ui/spinbutton.h"
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
@@ -12,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -133,6 +137,39 @@ private Q_SLOTS:
         QCOMPARE(image->pictureRect(), image->rect()); // the box's own proportions fill it
     }
 
+    // The details pane loads a document at every photograph step.
+    void richTextBoxHoldsOneDocument()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("57desc.rtf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\\rtf1\\ansi Chrome and fins.}");
+        file.close();
+        const MediaFs fs(DriveMap({ { u'E', dir.path() } }));
+        RichTextBox box;
+        for (int i = 0; i < 50; ++i)
+            QVERIFY(box.loadFile(fs, QStringLiteral("E:\\57DESC.RTF")));
+        QVERIFY(!box.loadFile(fs, QStringLiteral("E:\\missing.rtf")));
+        QCOMPARE(box.findChildren<QTextDocument *>().size(), 1);
+        QCOMPARE(box.toPlainText(), QStringLiteral("Chrome and fins."));
+    }
+
+    // A document file larger than the reader takes is refused without being read.
+    void hugeDocumentIsNotRead()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("colors.rtf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\\rtf1\\ansi ");
+        if (!file.resize(qint64(32) << 30)) // sparse: takes no room on disc
+            QSKIP("the file system cannot hold a sparse 32 GiB file");
+        file.close();
+        const MediaFs fs(DriveMap({ { u'E', dir.path() } }));
+        RichTextBox box;
+        QVERIFY(!box.loadFile(fs, QStringLiteral("E:\\colors.rtf")));
+        QVERIFY(!fs.readAll(QStringLiteral("E:\\colors.rtf"), RtfSizeLimit));
+    }
+
     void settingsSurviveAndFallBackToDefaults()
     {
         QTemporaryDir config;
@@ -148,10 +185,12 @@ private Q_SLOTS:
         const QString file = QtSettingsStore::fileOf(QStringLiteral("The Vireon Anthology"));
         QVERIFY(file.startsWith(config.path()));
 
-        // A damaged file gives the defaults.
+        // A damaged file gives the defaults. (Its length differs from the
+        // good file's, so that QSettings does not take it for the file it read.)
         QFile damaged(file);
         QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray("\x00\xff[Settings\nMainLeft\n=\x01\x02", 27));
+        const char bytes[] = "\x00\xff[Settings\nMainLeft\n=\x01\x02\x03\x04\x05";
+        damaged.write(bytes, sizeof(bytes) - 1);
         damaged.close();
         QCOMPARE(QtSettingsStore().read("The Vireon Anthology", "Settings", "MainLeft", "0"), QStringLiteral("0"));
     }

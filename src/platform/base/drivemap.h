@@ -7,9 +7,10 @@
 #include <QString>
 #include <optional>
 
-// Answers "which folder is drive L:" for the letters D to Z.
+// Answers "which folder is drive L:" for the letters D to Z. The "folder" may
+// be an ISO 9660 image file, which MediaFs reads as the disc it holds.
 //
-// VIREON_DRIVES ("E=/media/cdrom;G=/srv/anthology") maps letters explicitly;
+// VIREON_DRIVES ("E=/media/cdrom;G=/srv/anthology.iso") maps letters explicitly;
 // otherwise mounted optical or removable volumes get D, E, F, ... in the
 // order of their mount points.
 class DriveMap
@@ -34,7 +35,7 @@ public:
     // The mount table in the format of /proc/self/mounts, octal escapes decoded.
     static QList<Mount> parseMounts(const QByteArray &table);
 
-    // The native folder of drive letter (either case), if the letter is mapped.
+    // The native folder (or image file) of drive letter (either case), if the letter is mapped.
     std::optional<QString> folderOf(QChar letter) const;
     QMap<QChar, QString> folders() const { return m_folders; }
 

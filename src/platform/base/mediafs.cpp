@@ -1,17 +1,15 @@
 #include "mediafs.h"
 
+#include "discimage.h"
+#include "nativefs.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStorageInfo>
-
-#ifdef Q_OS_UNIX
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#endif
+#include <QTemporaryDir>
 
 namespace {
 constexpr qint64 CopyChunkSize = 1 << 20;
@@ -34,71 +32,82 @@ bool isDriveRoot(const QString &mediaPath)
 }
 
 // "*" stands for any run of characters and "?" for one; everything else is
-// literal (also "[" and "]", which are ordinary in media file names).
-QRegularExpression wildcardExpression(const QString &wildcard)
+// literal (also "[" and "]", which are ordinary in media file names). Both
+// are case-folded. A plain loop rather than a regular expression, which would
+// refuse names holding bytes that are not UTF-8.
+bool wildcardMatches(QStringView name, QStringView wildcard)
 {
-    QString pattern;
-    QString literal;
-    for (const QChar c : wildcard) {
-        if (c == u'*' || c == u'?') {
-            pattern += QRegularExpression::escape(literal)
-                + (c == u'*' ? QStringLiteral(".*") : QStringLiteral("."));
-            literal.clear();
+    qsizetype n = 0;
+    qsizetype w = 0;
+    qsizetype star = -1; // the last "*" seen, and where in the name it started
+    qsizetype starredFrom = 0;
+    while (n < name.size()) {
+        if (w < wildcard.size() && (wildcard[w] == u'?' || wildcard[w] == name[n])) {
+            ++n;
+            ++w;
+        } else if (w < wildcard.size() && wildcard[w] == u'*') {
+            star = w++;
+            starredFrom = n;
+        } else if (star >= 0) {
+            w = star + 1; // the "*" takes one character more
+            n = ++starredFrom;
         } else {
-            literal += c;
+            return false;
         }
     }
-    pattern += QRegularExpression::escape(literal);
-    return QRegularExpression(
-        QRegularExpression::anchoredPattern(pattern), QRegularExpression::CaseInsensitiveOption);
+    while (w < wildcard.size() && wildcard[w] == u'*')
+        ++w;
+    return w == wildcard.size();
 }
 
-// The names of the plain files of a folder. On POSIX systems the directory
-// entries tell the kind of each file, so a folder of thirty thousand
-// photographs is listed without one status call per file.
-// Nothing when the folder cannot be read.
-std::optional<QStringList> fileNamesIn(const QString &folder)
+QStringList matching(QStringList names, const QString &wildcard)
 {
-#ifdef Q_OS_UNIX
-    QStringList names;
-    DIR *dir = opendir(QFile::encodeName(folder).constData());
-    if (!dir)
-        return std::nullopt;
-    while (const dirent *entry = readdir(dir)) {
-        bool isFile = entry->d_type == DT_REG;
-        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
-            struct stat status;
-            isFile = fstatat(dirfd(dir), entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
-        }
-        if (isFile)
-            names.append(QFile::decodeName(entry->d_name));
-    }
-    closedir(dir);
-    return names;
-#else
-    const QDir dir(folder);
-    if (!dir.isReadable())
-        return std::nullopt;
-    return dir.entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
-#endif
-}
-
-std::optional<QStringList> filesMatching(const QString &folder, const QString &wildcard)
-{
-    std::optional<QStringList> found = fileNamesIn(folder);
-    if (!found)
-        return std::nullopt;
-    QStringList &names = *found;
-    // "*.jpg" and the like, the common case, need no expression.
+    // "*.jpg" and the like, the common case, need no folding.
     const QString suffix = wildcard.mid(1);
     if (wildcard.startsWith(u'*') && !suffix.contains(u'*') && !suffix.contains(u'?')) {
         names.removeIf([&](const QString &name) { return !name.endsWith(suffix, Qt::CaseInsensitive); });
     } else {
-        const QRegularExpression matcher = wildcardExpression(wildcard);
-        names.removeIf([&](const QString &name) { return !matcher.match(name).hasMatch(); });
+        const QString folded = NativeFs::caseFolded(wildcard);
+        names.removeIf(
+            [&](const QString &name) { return !wildcardMatches(NativeFs::caseFolded(name), folded); });
     }
     names.sort();
     return names;
+}
+
+bool isKind(const QString &path, NativeFs::Kind kind)
+{
+    const auto status = NativeFs::status(path);
+    return status && status->kind == kind;
+}
+
+// The copy grows in a temporary file beside the target; a failed read or a
+// full disk discards it and leaves an existing target as it was.
+bool copyInto(QIODevice &in, const QString &target)
+{
+    // Qt's file classes cannot name a file whose name is not UTF-8.
+    if (NativeFs::hasRawBytes(target))
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray chunk(CopyChunkSize, Qt::Uninitialized);
+    qint64 copied = 0;
+    for (;;) {
+        const qint64 count = in.read(chunk.data(), chunk.size());
+        if (count < 0 || out.write(chunk.constData(), count) != count) {
+            out.cancelWriting();
+            break;
+        }
+        copied += count;
+        if (count == 0) {
+            // A file cut short while it was read is not copied either.
+            if (copied != in.size())
+                out.cancelWriting();
+            break;
+        }
+    }
+    return out.commit();
 }
 }
 
@@ -107,29 +116,33 @@ MediaFs::MediaFs(DriveMap drives)
 {
 }
 
+MediaFs::~MediaFs() = default;
+
 std::optional<QString> MediaFs::resolve(const QString &mediaPath) const
 {
-    QStringList components;
-    const auto root = rootFolder(mediaPath, &components);
-    return root ? walk(*root, components, true) : std::nullopt;
+    const auto where = place(mediaPath);
+    if (!where || where->image)
+        return std::nullopt;
+    return walk(where->root, where->components, true);
 }
 
 std::optional<QString> MediaFs::nativePathForWriting(const QString &mediaPath) const
 {
-    QStringList components;
-    const auto root = rootFolder(mediaPath, &components);
-    return root ? walk(*root, components, false) : std::nullopt;
+    const auto where = place(mediaPath);
+    if (!where || where->image)
+        return std::nullopt;
+    return walk(where->root, where->components, false);
 }
 
 bool MediaFs::exists(const QString &mediaPath) const
 {
-    return resolve(mediaPath).has_value();
+    return find(mediaPath).has_value();
 }
 
 bool MediaFs::isFolder(const QString &mediaPath) const
 {
-    const auto path = resolve(mediaPath);
-    return path && QFileInfo(*path).isDir();
+    const auto found = find(mediaPath);
+    return found && found->isFolder;
 }
 
 QStringList MediaFs::list(const QString &pattern) const
@@ -139,31 +152,92 @@ QStringList MediaFs::list(const QString &pattern) const
 
 std::optional<QStringList> MediaFs::listing(const QString &pattern) const
 {
-    QString wildcard;
-    const auto folder = patternFolder(pattern, &wildcard);
-    return folder ? filesMatching(*folder, wildcard) : QStringList();
+    const auto where = place(pattern);
+    if (!where || where->components.isEmpty())
+        return QStringList();
+    QStringList folder = where->components;
+    const QString wildcard = folder.takeLast();
+    std::optional<QStringList> names;
+    if (where->image) {
+        // A folder the image does not hold lists as empty; one it holds and
+        // cannot give is a failure.
+        if (!folder.isEmpty() && !where->image->find(folder))
+            return QStringList();
+        names = where->image->fileNames(folder);
+    } else {
+        const auto native = walk(where->root, folder, true);
+        if (!native)
+            return QStringList();
+        names = NativeFs::entryNames(*native, true);
+    }
+    if (!names)
+        return std::nullopt;
+    return matching(*names, wildcard);
 }
 
 std::optional<qint64> MediaFs::size(const QString &mediaPath) const
 {
-    const auto path = resolve(mediaPath);
-    if (!path || !QFileInfo(*path).isFile())
+    const auto found = find(mediaPath);
+    if (!found || found->isFolder)
         return std::nullopt;
-    return QFileInfo(*path).size();
+    return found->size;
 }
 
-std::optional<QByteArray> MediaFs::readAll(const QString &mediaPath) const
+std::optional<QByteArray> MediaFs::readAll(const QString &mediaPath, qint64 maxBytes) const
 {
-    const auto path = resolve(mediaPath);
-    if (!path || !QFileInfo(*path).isFile())
+    const auto file = open(mediaPath);
+    if (!file || file->size() > maxBytes)
         return std::nullopt;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const qint64 expected = file->size();
+    QByteArray bytes = file->read(expected);
+    if (bytes.size() != expected)
         return std::nullopt;
     return bytes;
+}
+
+std::unique_ptr<QIODevice> MediaFs::open(const QString &mediaPath) const
+{
+    const auto where = place(mediaPath);
+    if (!where)
+        return nullptr;
+    if (where->image) {
+        const auto entry = where->image->find(where->components);
+        return entry ? where->image->open(*entry) : nullptr;
+    }
+    const auto path = walk(where->root, where->components, true);
+    return path ? NativeFs::openFile(*path) : nullptr;
+}
+
+std::optional<QString> MediaFs::nativeFile(const QString &mediaPath)
+{
+    const auto where = place(mediaPath);
+    if (!where)
+        return std::nullopt;
+    if (!where->image) {
+        const auto path = walk(where->root, where->components, true);
+        return path && isKind(*path, NativeFs::Kind::File) ? path : std::nullopt;
+    }
+    const auto entry = where->image->find(where->components);
+    if (!entry || entry->isFolder)
+        return std::nullopt;
+    const QString key = where->root + u'\\' + NativeFs::caseFolded(where->components.join(u'\\'));
+    if (m_extracted.mediaKey == key && m_extracted.image.lock() == where->image
+        && isKind(m_extracted.nativeFile, NativeFs::Kind::File))
+        return m_extracted.nativeFile;
+
+    if (!m_extracted.nativeFile.isEmpty())
+        QFile::remove(m_extracted.nativeFile);
+    m_extracted = {};
+    if (!m_cache)
+        m_cache
+            = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vireon-anthology-XXXXXX"));
+    const auto in = where->image->open(*entry);
+    // A name that is not UTF-8 is written with replacement characters in its place.
+    const QString target = m_cache->filePath(QString::fromUtf8(NativeFs::encodeName(entry->name)));
+    if (!m_cache->isValid() || !in || !copyInto(*in, target))
+        return std::nullopt;
+    m_extracted = { key, target, where->image };
+    return target;
 }
 
 bool MediaFs::writeAll(const QString &mediaPath, const QByteArray &bytes)
@@ -171,35 +245,21 @@ bool MediaFs::writeAll(const QString &mediaPath, const QByteArray &bytes)
     const auto target = nativePathForWriting(mediaPath);
     if (!target)
         return false;
-    QSaveFile file(*target);
-    const bool written
-        = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QBuffer in;
+    in.setData(bytes);
+    in.open(QIODevice::ReadOnly);
+    const bool written = copyInto(in, *target);
     forgetFolder(parentOf(*target));
     return written;
 }
 
 bool MediaFs::copy(const QString &from, const QString &to)
 {
-    const auto source = resolve(from);
+    const auto in = open(from);
     const auto target = nativePathForWriting(to);
-    if (!source || !target || !QFileInfo(*source).isFile())
+    if (!in || !target)
         return false;
-    QFile in(*source);
-    QSaveFile out(*target);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return false;
-    // The copy grows in a temporary file beside the target; a failed read or a
-    // full disk discards it and leaves an existing target as it was.
-    for (;;) {
-        const QByteArray chunk = in.read(CopyChunkSize);
-        if (in.error() != QFileDevice::NoError || out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            break;
-        }
-        if (chunk.isEmpty())
-            break;
-    }
-    const bool copied = out.commit();
+    const bool copied = copyInto(*in, *target);
     forgetFolder(parentOf(*target));
     return copied;
 }
@@ -207,9 +267,9 @@ bool MediaFs::copy(const QString &from, const QString &to)
 bool MediaFs::remove(const QString &mediaPath)
 {
     const auto path = resolve(mediaPath);
-    if (!path || QFileInfo(*path).isDir())
+    if (!path || !isKind(*path, NativeFs::Kind::File))
         return false;
-    const bool removed = QFile::remove(*path);
+    const bool removed = NativeFs::removeFile(*path);
     forgetFolder(parentOf(*path));
     return removed;
 }
@@ -221,8 +281,9 @@ int MediaFs::removeMatching(const QString &pattern)
     if (!folder)
         return 0;
     int removed = 0;
-    for (const QString &name : filesMatching(*folder, wildcard).value_or(QStringList())) {
-        if (QFile::remove(joined(*folder, name)))
+    for (const QString &name :
+        matching(NativeFs::entryNames(*folder, true).value_or(QStringList()), wildcard)) {
+        if (NativeFs::removeFile(joined(*folder, name)))
             ++removed;
     }
     forgetFolder(*folder);
@@ -234,9 +295,9 @@ bool MediaFs::makeFolder(const QString &mediaPath)
     const auto path = nativePathForWriting(mediaPath);
     if (!path)
         return false;
-    if (QFileInfo(*path).isDir())
+    if (isKind(*path, NativeFs::Kind::Folder))
         return true;
-    const bool made = QDir().mkdir(*path);
+    const bool made = NativeFs::makeFolder(*path);
     forgetFolder(parentOf(*path));
     return made;
 }
@@ -244,9 +305,9 @@ bool MediaFs::makeFolder(const QString &mediaPath)
 bool MediaFs::removeFolder(const QString &mediaPath)
 {
     const auto path = resolve(mediaPath);
-    if (!path || !QFileInfo(*path).isDir())
+    if (!path || !isKind(*path, NativeFs::Kind::Folder))
         return false;
-    const bool removed = QDir().rmdir(*path);
+    const bool removed = NativeFs::removeFolder(*path);
     forgetFolder(parentOf(*path));
     forgetFolder(*path);
     return removed;
@@ -266,28 +327,64 @@ std::optional<qint64> MediaFs::freeSpace(const QString &mediaPath) const
     return volume.bytesAvailable();
 }
 
-std::optional<QString> MediaFs::rootFolder(const QString &mediaPath, QStringList *components) const
+std::optional<MediaFs::Place> MediaFs::place(const QString &mediaPath) const
 {
-    std::optional<QString> root;
+    Place result;
     QString rest;
-    if (isDriveRoot(mediaPath)) {
-        root = m_drives.folderOf(mediaPath[0]);
+    const bool drive = isDriveRoot(mediaPath);
+    if (drive) {
+        const auto folder = m_drives.folderOf(mediaPath[0]);
+        if (!folder)
+            return std::nullopt;
+        result.root = *folder;
         rest = mediaPath.mid(2);
     } else if (mediaPath.startsWith(u'/')) {
-        root = QStringLiteral("/");
+        result.root = QStringLiteral("/");
         rest = mediaPath;
-    }
-    if (!root)
+    } else {
         return std::nullopt;
-    components->clear();
+    }
     for (const QString &component : rest.replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts)) {
         // ".." would lead out of the drive or the program folder.
         if (component == u"..")
             return std::nullopt;
         if (component != u".")
-            components->append(component);
+            result.components.append(component);
     }
-    return root;
+    if (drive)
+        result.image = imageAt(result.root);
+    return result;
+}
+
+std::shared_ptr<const DiscImage> MediaFs::imageAt(const QString &root) const
+{
+    const auto status = NativeFs::status(root);
+    if (!status || status->kind != NativeFs::Kind::File) {
+        m_images.remove(root);
+        return nullptr;
+    }
+    std::shared_ptr<const DiscImage> &image = m_images[root];
+    if (!image || !image->isCurrent(*status))
+        image = std::make_shared<const DiscImage>(root);
+    return image;
+}
+
+std::optional<MediaFs::Found> MediaFs::find(const QString &mediaPath) const
+{
+    const auto where = place(mediaPath);
+    if (!where)
+        return std::nullopt;
+    if (where->image) {
+        const auto entry = where->image->find(where->components);
+        if (!entry)
+            return std::nullopt;
+        return Found { entry->isFolder, entry->size };
+    }
+    const auto path = walk(where->root, where->components, true);
+    const auto status = path ? NativeFs::status(*path) : std::nullopt;
+    if (!status)
+        return std::nullopt;
+    return Found { status->kind == NativeFs::Kind::Folder, status->size };
 }
 
 std::optional<QString> MediaFs::walk(QString folder, const QStringList &components, bool existingOnly) const
@@ -300,47 +397,53 @@ std::optional<QString> MediaFs::walk(QString folder, const QStringList &componen
         matching = name.has_value();
         folder = joined(folder, name.value_or(component));
     }
-    if (existingOnly && !QFileInfo::exists(folder))
-        return std::nullopt;
+    // A named pipe or a device is not a file of the disc.
+    if (existingOnly) {
+        const auto status = NativeFs::status(folder);
+        if (!status || status->kind == NativeFs::Kind::Other)
+            return std::nullopt;
+    }
     return folder;
 }
 
 std::optional<QString> MediaFs::matchComponent(const QString &folder, const QString &name) const
 {
-    if (QFileInfo::exists(joined(folder, name)))
+    if (NativeFs::status(joined(folder, name)))
         return name;
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable())
+    const auto info = NativeFs::status(folder);
+    if (!info || info->kind != NativeFs::Kind::Folder)
         return std::nullopt;
-    Listing &listing = m_listings[folder];
-    if (listing.modified != info.lastModified()) {
-        QStringList names
-            = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+    auto listing = m_listings.find(folder);
+    if (listing == m_listings.end() || listing->modifiedNs != info->modifiedNs) {
+        auto names = NativeFs::entryNames(folder, false);
+        if (!names)
+            return std::nullopt;
         // Of several names that differ only in case, the first in sorted order wins.
-        names.sort();
-        listing.names.clear();
-        for (const QString &onDisk : std::as_const(names)) {
-            const QString key = onDisk.toCaseFolded();
-            if (!listing.names.contains(key))
-                listing.names.insert(key, onDisk);
+        names->sort();
+        Listing scanned;
+        scanned.modifiedNs = info->modifiedNs;
+        for (const QString &onDisk : std::as_const(*names)) {
+            const QString key = NativeFs::caseFolded(onDisk);
+            if (!scanned.names.contains(key))
+                scanned.names.insert(key, onDisk);
         }
-        listing.modified = info.lastModified();
+        listing = m_listings.insert(folder, scanned);
     }
-    const auto it = listing.names.constFind(name.toCaseFolded());
-    if (it == listing.names.cend())
+    const auto it = listing->names.constFind(NativeFs::caseFolded(name));
+    if (it == listing->names.cend())
         return std::nullopt;
     return *it;
 }
 
 std::optional<QString> MediaFs::patternFolder(const QString &pattern, QString *lastComponent) const
 {
-    QStringList components;
-    const auto root = rootFolder(pattern, &components);
-    if (!root || components.isEmpty())
+    const auto where = place(pattern);
+    if (!where || where->image || where->components.isEmpty())
         return std::nullopt;
+    QStringList components = where->components;
     *lastComponent = components.takeLast();
-    const auto folder = walk(*root, components, true);
-    if (!folder || !QFileInfo(*folder).isDir())
+    const auto folder = walk(where->root, components, true);
+    if (!folder || !isKind(*folder, NativeFs::Kind::Folder))
         return std::nullopt;
     return folder;
 }

@@ -4,13 +4,13 @@
 
 #include <QAudioOutput>
 #include <QEvent>
-#include <QFile>
 #include <QLoggingCategory>
 #include <QMediaMetaData>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <QVideoWidget>
 
+#include "platform/base/nativefs.h"
 #include "platform/base/wavdecoder.h"
 
 using namespace Qt::StringLiterals;
@@ -27,10 +27,10 @@ constexpr double DefaultFrameRate = 15.0;
 
 bool isAviFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto file = NativeFs::openFile(fileName);
+    if (!file)
         return false;
-    const QByteArray header = file.read(12);
+    const QByteArray header = file->read(12);
     return header.size() == 12 && header.startsWith("RIFF") && header.endsWith("AVI ");
 }
 
@@ -129,11 +129,12 @@ bool QtMediaControl::open()
 
 bool QtMediaControl::openSound()
 {
-    QFile file(m_fileName);
-    if (file.size() > MaxSoundFileSize || !file.open(QIODevice::ReadOnly))
+    // Regular files only: a named pipe would hold the program until something wrote to it.
+    const auto file = NativeFs::openFile(m_fileName);
+    if (!file || file->size() > MaxSoundFileSize)
         return false;
     QString error;
-    const std::optional<PcmSound> sound = decodeWave(file.readAll(), &error);
+    const std::optional<PcmSound> sound = decodeWave(file->readAll(), &error);
     if (!sound) {
         qCWarning(lcMedia) << m_fileName << error;
         return false;

@@ -1,9 +1,11 @@
 #include "richtextbox.h"
 
-#include "platform/base/mediafs.h"
-#include "platform/richtext/rtfreader.h"
+#include <memory>
 
 #include <QTextDocument>
+
+#include "platform/base/mediafs.h"
+#include "platform/richtext/rtfreader.h"
 
 RichTextBox::RichTextBox(QWidget *parent)
     : QTextBrowser(parent)
@@ -20,16 +22,18 @@ RichTextBox::RichTextBox(QWidget *parent)
 
 bool RichTextBox::loadFile(const MediaFs &fs, const QString &mediaPath)
 {
-    const auto bytes = fs.readAll(mediaPath);
+    // A file beyond the reader's limit is refused before anything is read.
+    const auto bytes = fs.readAll(mediaPath, RtfSizeLimit);
     if (!bytes)
         return false;
-    auto *loaded = new QTextDocument(this);
-    if (!readRtf(*bytes, *loaded).ok) {
-        delete loaded;
+    auto loaded = std::make_unique<QTextDocument>(this);
+    if (!readRtf(*bytes, *loaded).ok)
         return false;
-    }
-    // The box owns its documents: the one shown before is deleted here.
-    setDocument(loaded);
+    // The box holds one document: setDocument deletes only the document it
+    // made itself, so the one loaded before is deleted here.
+    QTextDocument *previous = document()->parent() == this ? document() : nullptr;
+    setDocument(loaded.release());
+    delete previous;
     return true;
 }
 
