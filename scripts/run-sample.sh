@@ -4,14 +4,14 @@
 # program folder as the program's own folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
-build/tools/makedisc/makedisc sample-disc
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: start it under Xvfb, e.g.  xvfb-run -a -s '-screen 0 1024x768x24' $0" >&2
   exit 1
 fi
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target vireon-anthology makedisc
+build/tools/makedisc/makedisc sample-disc
 export VIREON_DRIVES="E=$PWD/sample-disc/disc"
 export VIREON_PROGRAM_FOLDER="$PWD/sample-disc/program"
 exec build/src/vireon-anthology "$@"

@@ -16,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    quietMediaWarnings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramTitle);
     // The splash window closes while the disc is searched for; the program

@@ -29,6 +29,35 @@ private Q_SLOTS:
         QCOMPARE(GroupCodeOf(label), code);
     }
 
+    void theCategoriesAreTheDesignedOnes()
+    {
+        const QList<QPair<QString, QString>> designed{
+            { "Danbury Mint Die Cast Models ", "TD" }, { "Franklin Mint Die Cast Models ", "TF" },
+            { "Vireon Coin ", "ZY" },                  { "Vireon Cookies ", "VC" },
+            { "Vireon Metal Signs ", "VM" },           { "Vireon Postage Stamps ", "ZZ" },
+            { "The Classic Strallen ", "SB" },         { "Early Vireon Prototypes ", "PT" },
+            { "Venmark Art Print ", "GB" },            { "National Vireon Museum Print ", "GH" },
+            { "Osterlin Art Print ", "GL" },           { "Vireon Mach I ", "M1" },
+            { "Vireon Mach III ", "M3" },              { "Vireon Super Stallion ", "MS" },
+            { "Franklin Mint Collector Knives ", "TE" }, { "The Vireon Monopoly Game ", "US" },
+            { "Vireon Calendars ", "TC" },             { "Franklin Mint Collector Plates ", "TP" },
+            { "The Vostrel Vireon ", "CW" },
+        };
+        QCOMPARE(CategoryTable().size(), designed.size());
+        for (int i = 0; i < designed.size(); ++i) {
+            QCOMPARE(CategoryTable().at(i).title, designed.at(i).first);
+            QCOMPARE(CategoryTable().at(i).groupCode, designed.at(i).second);
+            QCOMPARE(GroupCodeOf(designed.at(i).first), designed.at(i).second);
+        }
+        const QStringList years{ "1955", "1956", "1957", "1958", "1959", "1960", "1961",
+                                 "1962", "1963", "1964", "1965", "1966", "2002" };
+        const QStringList codes{ "55", "56", "57", "58", "59", "60", "61", "62", "63", "64", "65", "66", "A2" };
+        for (int i = 1; i <= 13; ++i) {
+            QCOMPARE(yearLabel(i), years.at(i - 1));
+            QCOMPARE(YearTable().at(i - 1).groupCode, codes.at(i - 1));
+        }
+    }
+
     void tablesAreComplete()
     {
         QCOMPARE(YearTable().size(), 13);

@@ -266,6 +266,16 @@ private Q_SLOTS:
         QCOMPARE(arrows->geometry(), QRect(8, 24, 41, 20));
     }
 
+    void focusGoesToTheYearButtonAfterTheSelectedOne()
+    {
+        Fixture f;
+        for (const auto &[index, next] : QList<QPair<qint16, int>>{ { 0, 1 }, { 5, 6 }, { 12, 13 }, { 13, 1 } }) {
+            f.run.session.YearButtonIndex = index;
+            f.window->FocusYearButton();
+            QCOMPARE(f.focus(), yearButton(f.window, next));
+        }
+    }
+
     void rightClickOpensTheScreenSaverPhotoWindow()
     {
         Fixture f;

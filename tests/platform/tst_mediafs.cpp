@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -150,6 +151,28 @@ private Q_SLOTS:
         QCOMPARE(m_fs->readAll(target), QByteArray("photo 55080"));
         QCOMPARE(QDir(native(QStringLiteral("my program/Birds"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList { QStringLiteral("55080.jpg") });
+    }
+
+    // A copy that fails half-way (the disk fills up) leaves the copy made
+    // before and no half-written file.
+    void aFailedCopyKeepsTheEarlierOne()
+    {
+        if (geteuid() != 0)
+            QSKIP("needs root to mount a small filesystem");
+        const QString full = native(QStringLiteral("full"));
+        QVERIFY(QDir().mkpath(full));
+        QVERIFY(QProcess::execute(QStringLiteral("mount"), { "-t", "tmpfs", "-o", "size=64k", "tmpfs", full }) == 0);
+        const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), { full }); });
+        QFile big(native(QStringLiteral("disc/movies/big.avi")));
+        QVERIFY(QDir().mkpath(native(QStringLiteral("disc/movies"))));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write(QByteArray(200 * 1024, 'm'));
+        big.close();
+        MediaFs fs(DriveMap({ { u'E', native(QStringLiteral("disc")) }, { u'F', full } }));
+        QVERIFY(fs.writeAll(QStringLiteral("F:\\big.avi"), "the good copy"));
+        QVERIFY(!fs.copy(QStringLiteral("E:\\movies\\big.avi"), QStringLiteral("F:\\big.avi")));
+        QCOMPARE(fs.readAll(QStringLiteral("F:\\big.avi")), QByteArray("the good copy"));
+        QCOMPARE(QDir(full).entryList(QDir::Files | QDir::Hidden), QStringList{ QStringLiteral("big.avi") });
     }
 
     void folders()

@@ -227,3 +227,17 @@ MediaControlFactory qtMediaControls()
 {
     return [] { return std::make_unique<QtMediaControl>(); };
 }
+
+void quietMediaWarnings()
+{
+    // Adds an item to a list kept in an environment variable unless the user
+    // already says something about the same thing there.
+    const auto add = [](const char *variable, const QByteArray &subject, const QByteArray &item, char separator) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.contains(subject))
+            qputenv(variable, value.isEmpty() ? item : value + separator + item);
+    };
+    add("QT_LOGGING_RULES", "qt.multimedia", "qt.multimedia.*.warning=false", ';');
+    // OpenAL tries every sound server in turn and complains about each.
+    add("GST_PLUGIN_FEATURE_RANK", "openalsink", "openalsink:NONE", ',');
+}

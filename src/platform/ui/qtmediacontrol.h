@@ -60,3 +60,8 @@ private:
 
 // Hands out a new QtMediaControl for each window that needs one.
 MediaControlFactory qtMediaControls();
+
+// Before the application starts: the sound system's warnings on a machine
+// without a sound card (PulseAudio, ALSA, OpenAL) say nothing a user can act
+// on, so they are not printed. Settings the user made are kept.
+void quietMediaWarnings();
