@@ -202,6 +202,29 @@ void CodePages::decode(int codePage, QByteArrayView bytes, QString &out)
     }
 }
 
+void CodePages::decodeMixed(int singleByte, int doubleByte, QByteArrayView bytes, QString &out)
+{
+    const bool *lead = leadBytes(doubleByte);
+    if (!lead)
+        return decode(singleByte, bytes, out);
+    // Every double-byte page has its trail bytes from 0x40 up: a lead byte
+    // before anything lower is a single-byte character of its own.
+    const auto isTrail = [](unsigned char b) { return b >= 0x40 && b != 0x7F && b != 0xFF; };
+    qsizetype start = 0;
+    bool pairs = false;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const bool pair = lead[static_cast<unsigned char>(bytes[i])] && i + 1 < bytes.size()
+            && isTrail(static_cast<unsigned char>(bytes[i + 1]));
+        if (pair != pairs) {
+            decode(pairs ? doubleByte : singleByte, bytes.sliced(start, i - start), out);
+            start = i;
+            pairs = pair;
+        }
+        i += pair ? 2 : 1;
+    }
+    decode(pairs ? doubleByte : singleByte, bytes.sliced(start), out);
+}
+
 void CodePages::decodeMultiByte(iconv_t cd, QByteArrayView bytes, QString &out)
 {
     iconv(cd, nullptr, nullptr, nullptr, nullptr);

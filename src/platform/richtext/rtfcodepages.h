@@ -30,8 +30,13 @@ public:
     CodePages &operator=(const CodePages &) = delete;
 
     void decode(int codePage, QByteArrayView bytes, QString &out);
+    // Bytes where single-byte and double-byte characters alternate: a lead
+    // byte of doubleByte and the byte after it are one character of that
+    // page, every other byte one of singleByte.
+    void decodeMixed(int singleByte, int doubleByte, QByteArrayView bytes, QString &out);
     // Lead bytes of a double-byte page, or nullptr for single-byte pages.
     static const bool *leadBytes(int codePage);
+    static bool isDoubleByte(int codePage) { return leadBytes(codePage) != nullptr; }
 
 private:
     using Table = std::array<char16_t, 256>;
