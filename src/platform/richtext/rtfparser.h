@@ -43,6 +43,7 @@ private:
     void hexByte(char byte);
     bool skipsFallback();
     void appendText(QStringView text);
+    void finishColor();
 
     // rtfcontrolwords.cpp
     void controlWord(const Token &token);
@@ -74,7 +75,6 @@ private:
     void endRow(bool nested);
     void endNote(const GroupState &note);
     void insertPicture();
-    void finishColor();
 
     QTextDocument &m_doc;
     Tokenizer m_tokenizer;

@@ -126,12 +126,13 @@ RichTextPages::RichTextPages(const QTextDocument &source, QPaintDevice *device, 
     , m_width(width)
     , m_layout(source.clone())
 {
+    // Formats change before there is a layout to redo for each of them.
     m_layout->setUndoRedoEnabled(false);
-    m_layout->documentLayout()->setPaintDevice(device);
     m_layout->setDocumentMargin(0);
     const qreal scale = layoutScale(device);
     Rtf::fitToWidth(*m_layout, width / scale);
     scaleIndents(*m_layout, scale);
+    m_layout->documentLayout()->setPaintDevice(device);
     m_layout->setTextWidth(width);
     addFrame(m_layout->rootFrame(), *m_layout->documentLayout(), m_bands);
 }
