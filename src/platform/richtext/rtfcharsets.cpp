@@ -44,7 +44,7 @@ int Parser::fontOf(const CharState &chr, CharSet set) const
 // document's if that is one; 0 when the run has none.
 int Parser::doubleByteCodePage(const CharState &chr) const
 {
-    const int codePage = codePageOf(fontOf(chr, CharSet::DoubleByte));
+    const int codePage = chr.doubleByteFont >= 0 ? codePageOf(chr.doubleByteFont) : chr.codePage;
     if (CodePages::isDoubleByte(codePage))
         return codePage;
     return CodePages::isDoubleByte(m_documentCodePage) ? m_documentCodePage : 0;

@@ -29,6 +29,10 @@ public:
     CodePages(const CodePages &) = delete;
     CodePages &operator=(const CodePages &) = delete;
 
+    // The tables and converters of this thread, made once for all documents
+    // it reads (a table costs more than reading a short document).
+    static CodePages &ofThisThread();
+
     void decode(int codePage, QByteArrayView bytes, QString &out);
     // Bytes where single-byte and double-byte characters alternate: a lead
     // byte of doubleByte and the byte after it are one character of that

@@ -79,7 +79,7 @@ private:
     QTextDocument &m_doc;
     Tokenizer m_tokenizer;
     DocumentBuilder m_builder;
-    CodePages m_codePages;
+    CodePages &m_codePages = CodePages::ofThisThread();
 
     std::vector<GroupState> m_stack;
     int m_overflowDepth = 0; // groups beyond the depth limit, read as if flat

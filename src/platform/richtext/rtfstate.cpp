@@ -10,6 +10,9 @@ namespace Rtf {
 namespace {
 
 constexpr int MaxTabStops = 64;
+// Default stops are given up to the width of a landscape page; beyond, the
+// layout's own every \deftab take over.
+constexpr int DefaultStopsLimit = 11 * 1440;
 
 QColor colorAt(const ColorTable &colors, int index)
 {
@@ -134,7 +137,7 @@ QList<QTextOption::Tab> layoutTabs(const ParaState &para, int defaultTab)
     }
     const int step = std::max(defaultTab, 1);
     for (int position = (std::max(last, lineStart) / step + 1) * step;
-         position <= TwipsLimit && tabs.size() < MaxTabStops; position += step)
+         position <= DefaultStopsLimit && tabs.size() < MaxTabStops; position += step)
         tabs.append(QTextOption::Tab(pixels(position - lineStart), QTextOption::LeftTab));
     return tabs;
 }
