@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
             [&](const Drive &drive) {
                 for (const QString &name : documents) {
                     const auto rtf
-                        = fs.readAll(drive.root + QStringLiteral("\\richtext\\") + name, RtfSizeLimit);
+                        = fs.readAll(drive.root + QStringLiteral("\\richtext\\") + name, MaxRtfBytes);
                     QTextDocument document;
                     if (!rtf || !readRtf(*rtf, document).ok)
                         qFatal("cannot open %s", qPrintable(name));

@@ -143,6 +143,43 @@ private Q_SLOTS:
         QCOMPARE(pdfWords(file, 3), (QStringList{ "Second", "document." }));
     }
 
+    // On paper as on screen: a bullet's text and its wrapped lines start at
+    // the left indent, a right tab beyond the text ends at the right margin,
+    // and a table wider than the text stays inside it.
+    void indentsTabsAndTablesKeepToTheText()
+    {
+        TestPrinter printer(m_dir.filePath(QStringLiteral("indents")));
+        QByteArray rtf("{\\rtf1\\ansi{\\pntext\\'b7\\tab}\\pard\\fi-720\\li1440 ");
+        for (int i = 1; i <= 40; ++i)
+            rtf += "w" + QByteArray::number(i).rightJustified(2, '0') + ' ';
+        rtf += "\\par\\pard\\tqr\\tldot\\tx20000 Item\\tab Price\\par"
+               "\\trowd\\cellx9000\\cellx18000\\intbl Left\\cell Right\\cell\\row}";
+        QTextDocument *document = readDocument(rtf, this);
+        QVERIFY(PrintRichText(printer, *document, OneInch, QStringLiteral("Indents")).printed);
+        const QList<PdfWord> words = pdfWordBoxes(printer.printed.constFirst(), 1);
+        const auto find = [&](const QString &text) {
+            const auto it
+                = std::find_if(words.begin(), words.end(), [&](const PdfWord &w) { return w.text == text; });
+            return it == words.end() ? QRectF() : it->box;
+        };
+        const QRectF first = find(QStringLiteral("w01"));
+        QVERIFY(!first.isNull());
+        // An inch in from the margin, as are the wrapped lines.
+        QVERIFY2(qAbs(first.left() - 144) < 2, qPrintable(QString::number(first.left())));
+        const auto wrapped = std::find_if(words.begin(), words.end(),
+            [&](const PdfWord &w) { return w.text.startsWith(u'w') && w.box.top() > first.bottom(); });
+        QVERIFY(wrapped != words.end());
+        QVERIFY2(qAbs(wrapped->box.left() - 144) < 2, qPrintable(QString::number(wrapped->box.left())));
+
+        QVERIFY(printer.startJob(QStringLiteral("paper")));
+        const qreal rightMargin = (printer.paperSize().width() - 1440) / 20.0; // twips to points
+        printer.endJob();
+        const QRectF price = find(QStringLiteral("Price"));
+        QVERIFY2(qAbs(price.right() - rightMargin) < 2, qPrintable(QString::number(price.right())));
+        QVERIFY(qAbs(price.top() - find(QStringLiteral("Item")).top()) < 1);
+        QVERIFY(find(QStringLiteral("Right")).right() < rightMargin);
+    }
+
     void withoutPrinterTheJobIsSavedAsANewPdf()
     {
         const QString folder = m_dir.filePath(QStringLiteral("Documents"));

@@ -167,7 +167,7 @@ private Q_SLOTS:
         const MediaFs fs(DriveMap({ { u'E', dir.path() } }));
         RichTextBox box;
         QVERIFY(!box.loadFile(fs, QStringLiteral("E:\\colors.rtf")));
-        QVERIFY(!fs.readAll(QStringLiteral("E:\\colors.rtf"), RtfSizeLimit));
+        QVERIFY(!fs.readAll(QStringLiteral("E:\\colors.rtf"), MaxRtfBytes));
     }
 
     void settingsSurviveAndFallBackToDefaults()

@@ -35,3 +35,20 @@ QStringList pdfWords(const QString &file, int page)
     arguments << file << QStringLiteral("-");
     return run(QStringLiteral("pdftotext"), arguments).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
 }
+
+QList<PdfWord> pdfWordBoxes(const QString &file, int page)
+{
+    const QString html = run(QStringLiteral("pdftotext"),
+        { QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+            QString::number(page), file, QStringLiteral("-") });
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.append({ m.captured(5),
+            QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())) });
+    }
+    return words;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
@@ -10,3 +12,11 @@ bool pdfToolsAvailable();
 int pdfPageCount(const QString &file);
 // The words of one page (1-based), or of the whole file with page 0.
 QStringList pdfWords(const QString &file, int page = 0);
+
+struct PdfWord
+{
+    QString text;
+    QRectF box; // in points from the page's top left corner
+};
+// The words of one page with where they are, in reading order.
+QList<PdfWord> pdfWordBoxes(const QString &file, int page);

@@ -69,13 +69,16 @@ void applyWingdingsGlyphs(std::array<char16_t, 256> &t)
     t[0x9F] = 0x2022; t[0xA7] = 0x25AA; t[0xD8] = 0x27A2; t[0xFC] = 0x2714;
 }
 
-std::array<bool, 256> leadRange(int firstHigh)
+constexpr std::array<bool, 256> leadRange(int firstHigh)
 {
     std::array<bool, 256> lead {};
     for (int b = 0x81; b <= 0xFE; ++b)
         lead[b] = b < 0xA0 || b >= firstHigh;
     return lead;
 }
+
+constexpr std::array<bool, 256> ShiftJisLeads = leadRange(0xE0); // 81-9F, E0-FC
+constexpr std::array<bool, 256> OtherLeads = leadRange(0x81); // 81-FE
 
 } // namespace
 
@@ -116,6 +119,12 @@ int codePageForCharset(int charset, int documentCodePage)
     }
 }
 
+CodePages &CodePages::ofThisThread()
+{
+    static thread_local CodePages codePages;
+    return codePages;
+}
+
 CodePages::~CodePages()
 {
     for (const auto &entry : m_converters) {
@@ -126,13 +135,11 @@ CodePages::~CodePages()
 
 const bool *CodePages::leadBytes(int codePage)
 {
-    static const std::array<bool, 256> shiftJis = leadRange(0xE0); // 81-9F, E0-FC
-    static const std::array<bool, 256> others = leadRange(0x81); // 81-FE
     switch (codePage) {
     case 932: case 10001:
-        return shiftJis.data();
+        return ShiftJisLeads.data();
     case 936: case 949: case 950: case 1361: case 10002: case 10003: case 10008:
-        return others.data();
+        return OtherLeads.data();
     default:
         return nullptr;
     }
@@ -200,6 +207,29 @@ void CodePages::decode(int codePage, QByteArrayView bytes, QString &out)
         if (unit)
             out.append(QChar(unit));
     }
+}
+
+void CodePages::decodeMixed(int singleByte, int doubleByte, QByteArrayView bytes, QString &out)
+{
+    const bool *lead = leadBytes(doubleByte);
+    if (!lead)
+        return decode(singleByte, bytes, out);
+    // Every double-byte page has its trail bytes from 0x40 up: a lead byte
+    // before anything lower is a single-byte character of its own.
+    const auto isTrail = [](unsigned char b) { return b >= 0x40 && b != 0x7F && b != 0xFF; };
+    qsizetype start = 0;
+    bool pairs = false;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const bool pair = lead[static_cast<unsigned char>(bytes[i])] && i + 1 < bytes.size()
+            && isTrail(static_cast<unsigned char>(bytes[i + 1]));
+        if (pair != pairs) {
+            decode(pairs ? doubleByte : singleByte, bytes.sliced(start, i - start), out);
+            start = i;
+            pairs = pair;
+        }
+        i += pair ? 2 : 1;
+    }
+    decode(pairs ? doubleByte : singleByte, bytes.sliced(start), out);
 }
 
 void CodePages::decodeMultiByte(iconv_t cd, QByteArrayView bytes, QString &out)

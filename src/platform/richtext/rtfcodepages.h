@@ -29,9 +29,18 @@ public:
     CodePages(const CodePages &) = delete;
     CodePages &operator=(const CodePages &) = delete;
 
+    // The tables and converters of this thread, made once for all documents
+    // it reads (a table costs more than reading a short document).
+    static CodePages &ofThisThread();
+
     void decode(int codePage, QByteArrayView bytes, QString &out);
+    // Bytes where single-byte and double-byte characters alternate: a lead
+    // byte of doubleByte and the byte after it are one character of that
+    // page, every other byte one of singleByte.
+    void decodeMixed(int singleByte, int doubleByte, QByteArrayView bytes, QString &out);
     // Lead bytes of a double-byte page, or nullptr for single-byte pages.
     static const bool *leadBytes(int codePage);
+    static bool isDoubleByte(int codePage) { return leadBytes(codePage) != nullptr; }
 
 private:
     using Table = std::array<char16_t, 256>;

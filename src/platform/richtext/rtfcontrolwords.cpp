@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/base/twips.h"
+
 namespace Rtf {
 
 namespace {
@@ -22,6 +24,7 @@ bool readsOptional(Kw kw)
     case Kw::Ud:
     case Kw::NestTableProps:
     case Kw::ListText:
+    case Kw::Footnote:
         return true;
     default:
         return false;
@@ -31,7 +34,27 @@ bool readsOptional(Kw kw)
 // Words a list marker group may carry for its own paragraph, which is not ours.
 bool belongsToParagraph(Kw kw)
 {
-    return (kw >= Kw::Pard && kw <= Kw::NestTableProps) || kw == Kw::Par || kw == Kw::Page;
+    return (kw >= Kw::Pard && kw <= Kw::NestTableProps) || kw == Kw::Par || kw == Kw::Page
+        || kw == Kw::Section;
+}
+
+// \af after \loch, \hich or \dbch, or \f after them, names the font of
+// the characters so marked.
+void setAssociatedFont(CharState &chr, int font)
+{
+    switch (chr.charSet) {
+    case CharSet::LowAnsi:
+        chr.lowAnsiFont = font;
+        break;
+    case CharSet::HighAnsi:
+        chr.highAnsiFont = font;
+        break;
+    case CharSet::DoubleByte:
+        chr.doubleByteFont = font;
+        break;
+    case CharSet::Unmarked:
+        break;
+    }
 }
 
 } // namespace
@@ -79,9 +102,13 @@ void Parser::controlWord(const Token &token)
         break;
     case Dest::Text:
     case Dest::ListText:
+    case Dest::Note:
         if (s.dest == Dest::ListText && belongsToParagraph(keyword.kw))
             break;
-        documentWord(keyword, token);
+        if (keyword.kw >= Kw::Footnote)
+            noteWord(keyword, token);
+        else
+            documentWord(keyword, token);
         break;
     case Dest::FieldInst:
     case Dest::InfoTitle:
@@ -162,7 +189,12 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         break;
     case Kw::Page:
         endParagraph();
-        m_builder.pageBreak();
+        if (s.dest != Dest::Note)
+            m_builder.pageBreak();
+        break;
+    case Kw::Section:
+        endParagraph();
+        m_notes.endSection();
         break;
 
     case Kw::Plain: {
@@ -213,15 +245,13 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         break;
     case Kw::Font:
         setFont(chr, p);
+        setAssociatedFont(chr, p);
         break;
     case Kw::AssociatedFont:
-        chr.assocFont = p;
+        setAssociatedFont(chr, p);
         break;
-    case Kw::DoubleByte:
-        chr.doubleByte = true;
-        break;
-    case Kw::SingleByte:
-        chr.doubleByte = false;
+    case Kw::CharSet:
+        chr.charSet = CharSet(keyword.value);
         break;
     case Kw::Foreground:
         chr.foreground = p;
@@ -240,13 +270,13 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         para.alignment = Qt::Alignment(keyword.value);
         break;
     case Kw::LeftIndent:
-        para.leftIndent = p;
+        para.leftIndent = std::clamp(p, -TwipsLimit, TwipsLimit);
         break;
     case Kw::RightIndent:
-        para.rightIndent = p;
+        para.rightIndent = std::clamp(p, -TwipsLimit, TwipsLimit);
         break;
     case Kw::FirstIndent:
-        para.firstIndent = p;
+        para.firstIndent = std::clamp(p, -TwipsLimit, TwipsLimit);
         break;
     case Kw::SpaceBefore:
         para.spaceBefore = p;
@@ -260,18 +290,25 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
     case Kw::LineMultiple:
         para.lineMultiple = on;
         break;
+    case Kw::DefaultTab:
+        if (p > 0)
+            m_defaultTab = std::clamp(p, TwipsPerPixel, TwipsLimit);
+        break;
     case Kw::TabStop:
         if (para.tabs.size() < MaxTabStops) {
-            const QChar delimiter = para.nextTabType == QTextOption::DelimiterTab ? u'.' : QChar();
-            para.tabs.append(QTextOption::Tab(pixels(p), para.nextTabType, delimiter));
+            para.nextTab.position = std::clamp(p, 0, TwipsLimit);
+            para.tabs.append(para.nextTab);
         }
-        para.nextTabType = QTextOption::LeftTab;
+        para.nextTab = TabStop();
         break;
     case Kw::TabKind:
-        para.nextTabType = QTextOption::TabType(keyword.value);
+        para.nextTab.type = QTextOption::TabType(keyword.value);
+        break;
+    case Kw::TabLeader:
+        para.nextTab.leader = keyword.value;
         break;
     case Kw::BarTab: // a vertical rule, not a stop
-        para.nextTabType = QTextOption::LeftTab;
+        para.nextTab = TabStop();
         break;
     case Kw::Keep:
         para.keep = on;
@@ -303,13 +340,15 @@ void Parser::documentWord(const Keyword &keyword, const Token &token)
         endCell();
         break;
     case Kw::Row:
-        endRow(1);
+        endRow(false);
         break;
     case Kw::NestRow:
-        endRow(std::max(2, para.tableLevel()));
+        endRow(true);
         break;
 
     case Kw::ListText:
+        if (s.dest == Dest::Note) // its marker stays in the note's text
+            break;
         s.dest = Dest::ListText;
         m_markerSeen = true;
         break;
@@ -437,6 +476,51 @@ void Parser::pnWord(const Keyword &keyword, const Token &token)
     case Kw::UnicodeSkip:
     case Kw::Character:
         documentWord(keyword, token);
+        break;
+    default:
+        break;
+    }
+}
+
+void Parser::noteWord(const Keyword &keyword, const Token &token)
+{
+    GroupState &s = state();
+    const int p = token.param;
+    switch (keyword.kw) {
+    case Kw::Footnote:
+        // A note inside a note, or in a list marker, is no note of the text.
+        if (s.dest != Dest::Text || !m_builder.charge(LayoutBudget::Block)) {
+            m_skipDepth = 1;
+            break;
+        }
+        s.dest = Dest::Note;
+        m_notes.begin();
+        break;
+    case Kw::FootnoteMark:
+        if (s.dest == Dest::Note) {
+            m_notes.markInNote(s.chr);
+        } else {
+            insertStrayMark();
+            m_notes.markInBody(s.chr);
+        }
+        break;
+    case Kw::Endnote:
+        if (s.dest == Dest::Note)
+            m_notes.setEndnote();
+        break;
+    case Kw::FootnoteFormat:
+    case Kw::EndnoteFormat:
+        m_notes.setFormat(
+            keyword.kw == Kw::FootnoteFormat ? Notes::Footnote : Notes::Endnote, PnFormat(keyword.value));
+        break;
+    case Kw::FootnoteStart:
+    case Kw::EndnoteStart:
+        m_notes.setStart(keyword.kw == Kw::FootnoteStart ? Notes::Footnote : Notes::Endnote, p);
+        break;
+    case Kw::FootnoteRestart:
+    case Kw::EndnoteRestart:
+        m_notes.setRestart(
+            keyword.kw == Kw::FootnoteRestart ? Notes::Footnote : Notes::Endnote, keyword.value != 0);
         break;
     default:
         break;

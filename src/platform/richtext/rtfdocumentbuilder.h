@@ -2,6 +2,7 @@
 
 #include <QTextCursor>
 
+#include "rtfbudget.h"
 #include "rtftables.h"
 
 class QImage;
@@ -12,6 +13,11 @@ namespace Rtf {
 // Writes paragraphs, runs, pictures and tables into the document. A paragraph
 // break is held back until more content follows, so that a document's last
 // \par and the \par before a table leave no empty line.
+//
+// A paragraph longer than the layout can wrap quickly (Qt lays a paragraph
+// out whole, and a word longer than a line in time that grows with the
+// square of its length) is cut into blocks at word boundaries; the blocks
+// after the first continue the paragraph, with no space or indent between.
 class DocumentBuilder
 {
 public:
@@ -28,22 +34,34 @@ public:
     void endParagraph(const QTextBlockFormat &format);
     void pageBreak() { m_pageBreakBefore = true; }
     void endCell(const QTextBlockFormat &format);
-    void endRow(int level, const QList<CellDefinition> &cells);
-    void finish() { m_tables.closeAll(); }
-    // False once the document has as many paragraphs and cells as we allow.
-    bool hasRoom() const { return m_blockBudget > 0; }
+    void endRow(int level, bool nested, const QList<CellDefinition> &cells);
+    // A paragraph that is a horizontal rule across the text.
+    void insertRule();
+    // Closes the tables still open.
+    void finish();
+
+    bool charge(qint64 cost) { return m_budget.take(cost); }
+    // The document is more than can be shown; nothing more is written.
+    bool overflowed() const { return m_budget.overflowed(); }
 
 private:
+    bool cutParagraph();
+    void setParagraphFormat(const QTextBlockFormat &format);
+
     QTextDocument &m_doc;
     QTextCursor m_cursor;
-    // Paragraphs, cells and rows still allowed: each costs Qt far more memory
-    // and time than the bytes that make it, so hostile input is held back.
-    int m_blockBudget;
+    LayoutBudget m_budget;
     TableStack m_tables;
     bool m_pendingBlock = false;
     bool m_pageBreakBefore = false;
     int m_imageCount = 0;
     QString m_placeholder;
+    // The paragraph being written: where it starts, whether it has been cut,
+    // and the characters of its last block and of the last word in it.
+    int m_paragraphStart = 0;
+    bool m_cut = false;
+    int m_blockLength = 0;
+    int m_wordLength = 0;
 };
 
 } // namespace Rtf

@@ -26,6 +26,10 @@ Table makeTable()
     const auto pnLevel = [](PnLevel l) { return Keyword { Kw::PnLevel, int(l) }; };
     const auto pnFormat = [](PnFormat f) { return Keyword { Kw::PnFormat, int(f) }; };
     const auto ch = [](char16_t c) { return Keyword { Kw::Character, c }; };
+    const auto charSet = [](CharSet c) { return Keyword { Kw::CharSet, int(c) }; };
+    const auto leader = [](int style) { return Keyword { Kw::TabLeader, style }; };
+    const auto footnotes = [](PnFormat f) { return Keyword { Kw::FootnoteFormat, int(f) }; };
+    const auto endnotes = [](PnFormat f) { return Keyword { Kw::EndnoteFormat, int(f) }; };
     const Keyword skip { Kw::Skip };
 
     return Table {
@@ -40,7 +44,7 @@ Table makeTable()
         { "revtbl", skip }, { "rsidtbl", skip }, { "filetbl", skip }, { "pgdsctbl", skip },
         { "header", skip }, { "headerl", skip }, { "headerr", skip }, { "headerf", skip },
         { "footer", skip }, { "footerl", skip }, { "footerr", skip }, { "footerf", skip },
-        { "footnote", skip }, { "chftn", skip }, { "ftnsep", skip }, { "ftnsepc", skip },
+        { "ftnsep", skip }, { "ftnsepc", skip },
         { "ftncn", skip }, { "aftnsep", skip }, { "aftnsepc", skip }, { "aftncn", skip },
         { "nonshppict", skip }, { "nonesttables", skip }, { "annotation", skip }, { "atnid", skip },
         { "atnauthor", skip }, { "atndate", skip }, { "atnref", skip }, { "xe", skip }, { "tc", skip },
@@ -52,7 +56,7 @@ Table makeTable()
         { "listpicture", skip }, { "template", skip }, { "docvar", skip }, { "private", skip },
 
         { "u", { Kw::Unicode } }, { "uc", { Kw::UnicodeSkip } }, { "par", { Kw::Par } },
-        { "sect", { Kw::Par } }, { "column", { Kw::Par } }, { "line", { Kw::Line } },
+        { "sect", { Kw::Section } }, { "column", { Kw::Par } }, { "line", { Kw::Line } },
         { "page", { Kw::Page } }, { "bin", { Kw::Bin } }, { "tab", ch(u'\t') },
         { "emdash", ch(0x2014) }, { "endash", ch(0x2013) }, { "bullet", ch(0x2022) },
         { "lquote", ch(0x2018) }, { "rquote", ch(0x2019) }, { "ldblquote", ch(0x201C) },
@@ -74,7 +78,8 @@ Table makeTable()
         { "scaps", { Kw::SmallCaps } }, { "sub", { Kw::Sub } }, { "super", { Kw::Super } },
         { "nosupersub", { Kw::NoSuperSub } }, { "up", { Kw::Up } }, { "dn", { Kw::Down } },
         { "fs", { Kw::FontSize } }, { "f", { Kw::Font } }, { "af", { Kw::AssociatedFont } },
-        { "dbch", { Kw::DoubleByte } }, { "hich", { Kw::SingleByte } }, { "loch", { Kw::SingleByte } },
+        { "loch", charSet(CharSet::LowAnsi) }, { "hich", charSet(CharSet::HighAnsi) },
+        { "dbch", charSet(CharSet::DoubleByte) },
         { "cf", { Kw::Foreground } }, { "cb", { Kw::Background } }, { "chcbpat", { Kw::Background } },
         { "highlight", { Kw::Background } }, { "v", { Kw::Hidden } },
 
@@ -84,7 +89,9 @@ Table makeTable()
         { "li", { Kw::LeftIndent } }, { "lin", { Kw::LeftIndent } }, { "ri", { Kw::RightIndent } },
         { "rin", { Kw::RightIndent } }, { "fi", { Kw::FirstIndent } }, { "sb", { Kw::SpaceBefore } },
         { "sa", { Kw::SpaceAfter } }, { "sl", { Kw::LineSpacing } }, { "slmult", { Kw::LineMultiple } },
-        { "tx", { Kw::TabStop } }, { "tb", { Kw::BarTab } },
+        { "deftab", { Kw::DefaultTab } }, { "tx", { Kw::TabStop } }, { "tb", { Kw::BarTab } },
+        { "tldot", leader(dotted) }, { "tlmdot", leader(dotted) }, { "tlhyph", leader(dashed) },
+        { "tlul", leader(single) }, { "tlth", leader(single) }, { "tleq", leader(single) },
         { "tqr", { Kw::TabKind, QTextOption::RightTab } }, { "tqc", { Kw::TabKind, QTextOption::CenterTab } },
         { "tqdec", { Kw::TabKind, QTextOption::DelimiterTab } }, { "keep", { Kw::Keep } },
         { "pagebb", { Kw::PageBreakBefore } }, { "intbl", { Kw::InTable } }, { "itap", { Kw::NestingLevel } },
@@ -113,6 +120,17 @@ Table makeTable()
         { "picwgoal", { Kw::PicGoalWidth } }, { "pichgoal", { Kw::PicGoalHeight } },
         { "picscalex", { Kw::PicScaleX } }, { "picscaley", { Kw::PicScaleY } },
         { "field", { Kw::Field } }, { "fldinst", { Kw::FieldInst } }, { "fldrslt", { Kw::FieldResult } },
+
+        { "footnote", { Kw::Footnote } }, { "chftn", { Kw::FootnoteMark } }, { "ftnalt", { Kw::Endnote } },
+        { "ftnnar", footnotes(PnFormat::Decimal) }, { "ftnnalc", footnotes(PnFormat::LowerLetter) },
+        { "ftnnauc", footnotes(PnFormat::UpperLetter) }, { "ftnnrlc", footnotes(PnFormat::LowerRoman) },
+        { "ftnnruc", footnotes(PnFormat::UpperRoman) }, { "ftnnchi", footnotes(PnFormat::Symbols) },
+        { "aftnnar", endnotes(PnFormat::Decimal) }, { "aftnnalc", endnotes(PnFormat::LowerLetter) },
+        { "aftnnauc", endnotes(PnFormat::UpperLetter) }, { "aftnnrlc", endnotes(PnFormat::LowerRoman) },
+        { "aftnnruc", endnotes(PnFormat::UpperRoman) }, { "aftnnchi", endnotes(PnFormat::Symbols) },
+        { "ftnstart", { Kw::FootnoteStart } }, { "aftnstart", { Kw::EndnoteStart } },
+        { "ftnrestart", { Kw::FootnoteRestart, 1 } }, { "ftnrstcont", { Kw::FootnoteRestart, 0 } },
+        { "aftnrestart", { Kw::EndnoteRestart, 1 } }, { "aftnrstcont", { Kw::EndnoteRestart, 0 } },
     };
 }
 

@@ -12,13 +12,14 @@ enum class Kw {
     // a destination never shown
     Skip,
     // characters
-    Character, Unicode, UnicodeSkip, Par, Line, Page, Bin,
+    Character, Unicode, UnicodeSkip, Par, Line, Page, Section, Bin,
     // character formatting
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, Caps, SmallCaps, Sub, Super, NoSuperSub,
-    Up, Down, FontSize, Font, AssociatedFont, DoubleByte, SingleByte, Foreground, Background, Hidden,
+    Up, Down, FontSize, Font, AssociatedFont, CharSet, Foreground, Background, Hidden,
     // paragraph formatting
     Pard, Align, LeftIndent, RightIndent, FirstIndent, SpaceBefore, SpaceAfter, LineSpacing,
-    LineMultiple, TabStop, TabKind, BarTab, Keep, PageBreakBefore, InTable, NestingLevel,
+    LineMultiple, DefaultTab, TabStop, TabKind, TabLeader, BarTab, Keep, PageBreakBefore, InTable,
+    NestingLevel,
     // tables
     RowDefaults, CellMerge, CellRight, Cell, NestCell, Row, NestRow, NestTableProps,
     // lists
@@ -26,15 +27,20 @@ enum class Kw {
     // pictures and fields
     Pict, ShpPict, PictFormat, PicWidth, PicHeight, PicGoalWidth, PicGoalHeight, PicScaleX,
     PicScaleY, Field, FieldInst, FieldResult,
+    // footnotes and endnotes (last: the parser hands these words to its notes)
+    Footnote, FootnoteMark, Endnote, FootnoteFormat, EndnoteFormat, FootnoteStart, EndnoteStart,
+    FootnoteRestart, EndnoteRestart,
 };
 
 struct Keyword
 {
     Kw kw = Kw::Unknown;
-    // Character: the UTF-16 unit; Underline: QTextCharFormat::UnderlineStyle;
-    // Align: Qt::Alignment; TabKind: QTextOption::TabType; CellMerge:
-    // CellDefinition::Merge; PictFormat and PnLevel
-    // and PnFormat: the enums of rtfstate.h.
+    // Character: the UTF-16 unit; Underline and TabLeader:
+    // QTextCharFormat::UnderlineStyle; Align: Qt::Alignment; TabKind:
+    // QTextOption::TabType; CellMerge: CellDefinition::Merge; PictFormat,
+    // PnLevel, PnFormat, FootnoteFormat, EndnoteFormat and CharSet: the enums
+    // of rtfstate.h; FootnoteRestart and EndnoteRestart: 1 to restart with
+    // each section, 0 to number on.
     int value = 0;
 };
 

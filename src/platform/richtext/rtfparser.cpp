@@ -68,33 +68,6 @@ QString hyperlinkTarget(const QString &instruction)
     return local && !target.isEmpty() ? u'#' + target : target;
 }
 
-QString numberText(int n, PnFormat format)
-{
-    switch (format) {
-    case PnFormat::UpperLetter:
-    case PnFormat::LowerLetter: {
-        const char16_t first = format == PnFormat::UpperLetter ? u'A' : u'a';
-        return QString(1 + (n - 1) / 26 % 26, QChar(first + (n - 1) % 26));
-    }
-    case PnFormat::UpperRoman:
-    case PnFormat::LowerRoman: {
-        static const std::pair<int, const char *> numerals[] = {
-            { 1000, "m" }, { 900, "cm" }, { 500, "d" }, { 400, "cd" }, { 100, "c" }, { 90, "xc" },
-            { 50, "l" }, { 40, "xl" }, { 10, "x" }, { 9, "ix" }, { 5, "v" }, { 4, "iv" }, { 1, "i" }
-        };
-        QString roman;
-        for (int rest = std::min(n, 3999); const auto &[value, letters] : numerals) {
-            for (; rest >= value; rest -= value)
-                roman += QLatin1StringView(letters);
-        }
-        return format == PnFormat::UpperRoman ? roman.toUpper() : roman;
-    }
-    case PnFormat::Decimal:
-        break;
-    }
-    return QString::number(n);
-}
-
 } // namespace
 
 Parser::Parser(QByteArrayView rtf, QTextDocument &doc)
@@ -104,9 +77,9 @@ Parser::Parser(QByteArrayView rtf, QTextDocument &doc)
 {
 }
 
-void Parser::run()
+bool Parser::run()
 {
-    for (;;) {
+    while (!m_builder.overflowed()) {
         const Token token = m_tokenizer.next();
         if (token.type == Token::End)
             break;
@@ -147,17 +120,29 @@ void Parser::run()
             break;
         }
         if (!isText)
-            m_tokenizer.setLeadBytes(CodePages::leadBytes(decodingCodePage()));
+            m_tokenizer.setLeadBytes(leadBytes());
     }
 
-    // The root group's end, or the end of a truncated document that keeps what was read.
+    if (m_builder.overflowed())
+        return false;
+    // The root group's end, or the end of a truncated document, whose open
+    // groups end here so that what was read is kept.
     flushBytes();
+    while (m_stack.size() > 1)
+        groupEnd();
+    insertStrayMark();
     flushRun();
     if (m_paragraphOpen)
-        m_builder.endParagraph(blockFormat(state().para));
+        m_builder.endParagraph(blockFormat(state().para, m_defaultTab));
     m_builder.finish();
+    m_notes.write(m_builder, m_fonts, m_colors, m_defaultTab);
+
+    QTextOption option = m_doc.defaultTextOption();
+    option.setTabStopDistance(pixels(m_defaultTab));
+    m_doc.setDefaultTextOption(option);
     if (!m_title.isEmpty())
         m_doc.setMetaInformation(QTextDocument::DocumentTitle, m_title.trimmed());
+    return !m_builder.overflowed();
 }
 
 void Parser::groupStart()
@@ -217,6 +202,9 @@ void Parser::endOfDestination(const GroupState &closed)
     case Dest::PnTextAfter:
         parent.para.pn = closed.para.pn;
         break;
+    case Dest::Note:
+        endNote(closed);
+        break;
     default:
         break;
     }
@@ -248,7 +236,7 @@ void Parser::controlSymbol(char symbol)
         appendText(u"\u00AD");
         break;
     case '\n':
-        if (state().dest == Dest::Text)
+        if (state().dest == Dest::Text || state().dest == Dest::Note)
             endParagraph();
         break;
     default:
@@ -311,42 +299,6 @@ void Parser::hexByte(char byte)
     }
 }
 
-int Parser::codePageOf(int font) const
-{
-    const auto found = m_fonts.find(font);
-    if (found == m_fonts.end())
-        return m_documentCodePage;
-    const Font &f = found->second;
-    if (f.codePage > 0)
-        return f.codePage;
-    const int codePage = codePageForCharset(f.charset, m_documentCodePage);
-    if (codePage == SymbolCodePage && f.name.contains(u"Wingdings", Qt::CaseInsensitive))
-        return WingdingsCodePage;
-    return codePage;
-}
-
-int Parser::decodingCodePage() const
-{
-    const CharState &chr = m_stack.back().chr;
-    return chr.doubleByte && chr.assocFont >= 0 ? codePageOf(chr.assocFont) : chr.codePage;
-}
-
-void Parser::setFont(CharState &chr, int font) const
-{
-    chr.font = font;
-    chr.codePage = codePageOf(font);
-}
-
-void Parser::flushBytes()
-{
-    if (m_bytes.isEmpty())
-        return;
-    QString text;
-    m_codePages.decode(decodingCodePage(), m_bytes, text);
-    m_bytes.clear();
-    appendText(text);
-}
-
 void Parser::appendText(QStringView text)
 {
     if (m_highSurrogate) {
@@ -369,14 +321,12 @@ void Parser::appendText(QStringView text)
         }
         Q_FALLTHROUGH();
     case Dest::Text:
-        if (s.chr.hidden || text.isEmpty())
-            return;
-        beginContent();
-        if (!(s.chr == m_runState)) {
-            flushRun();
-            m_runState = s.chr;
-        }
-        m_run.append(text);
+        if (!s.chr.hidden && !text.isEmpty())
+            appendBody(text, s.chr);
+        break;
+    case Dest::Note:
+        if (!s.chr.hidden && !text.isEmpty() && m_builder.charge(text.size()))
+            m_notes.appendText(text, s.chr);
         break;
     case Dest::FieldInst:
         if (!m_fields.empty())
@@ -394,133 +344,6 @@ void Parser::appendText(QStringView text)
     default:
         break;
     }
-}
-
-void Parser::flushRun()
-{
-    if (m_run.isEmpty())
-        return;
-    if (!m_formatValid || !(m_formatState == m_runState)) {
-        m_format = charFormat(m_runState, m_fonts, m_colors);
-        m_formatState = m_runState;
-        m_formatValid = true;
-    }
-    m_builder.insertText(m_run, m_format);
-    m_run.clear();
-}
-
-void Parser::beginContent()
-{
-    if (m_paragraphOpen)
-        return;
-    m_builder.startParagraph(state().para.tableLevel());
-    m_paragraphOpen = true;
-    if (!m_marker.isEmpty()) {
-        m_runState = m_markerState;
-        m_run = std::exchange(m_marker, QString());
-    } else if (!m_markerSeen) {
-        insertPnMarker();
-    }
-}
-
-// An old-style list paragraph without \pntext shows the marker its \pn describes.
-void Parser::insertPnMarker()
-{
-    const PnState &pn = state().para.pn;
-    const bool continues = m_lastNumbered;
-    m_lastNumbered = pn.level == PnLevel::Body || (pn.level == PnLevel::Continue && continues);
-    if (pn.level == PnLevel::Bullet) {
-        appendText(pn.before.isEmpty() ? u"\u2022\t"_s : QString(pn.before + pn.after + u'\t'));
-    } else if (pn.level == PnLevel::Body) {
-        m_pnCounter = continues ? m_pnCounter + 1 : std::max(pn.start, 0);
-        appendText(QString(pn.before + numberText(std::max(m_pnCounter, 1), pn.format) + pn.after + u'\t'));
-    }
-}
-
-// Beyond the paragraph budget, paragraph, cell and row ends only keep words apart.
-bool Parser::joinsParagraphs()
-{
-    if (m_builder.hasRoom())
-        return false;
-    if (m_paragraphOpen)
-        appendText(u" ");
-    return true;
-}
-
-void Parser::endParagraph()
-{
-    if (joinsParagraphs())
-        return;
-    flushRun();
-    if (!m_paragraphOpen) {
-        if (state().chr.hidden) // a hidden paragraph mark hides an empty paragraph
-            return;
-        beginContent();
-    }
-    m_builder.endParagraph(blockFormat(state().para));
-    m_paragraphOpen = false;
-    m_markerSeen = false;
-    m_marker.clear();
-}
-
-// The cell ended belongs to the paragraph's table level (\itap), whether the
-// word was \cell or \nestcell.
-void Parser::endCell()
-{
-    if (state().para.tableLevel() == 0) // a cell end outside any table parts paragraphs
-        return endParagraph();
-    if (joinsParagraphs())
-        return;
-    flushRun();
-    if (!m_paragraphOpen)
-        beginContent();
-    m_builder.endCell(blockFormat(state().para));
-    m_paragraphOpen = false;
-    m_markerSeen = false;
-    m_marker.clear();
-}
-
-void Parser::endRow(int level)
-{
-    if (joinsParagraphs())
-        return;
-    flushRun();
-    if (m_paragraphOpen)
-        m_builder.endParagraph(blockFormat(state().para));
-    m_builder.endRow(level, m_rowCells);
-    m_paragraphOpen = false;
-    m_markerSeen = false;
-    m_marker.clear();
-}
-
-void Parser::insertPicture()
-{
-    beginContent();
-    flushRun();
-    const QImage image = m_picture.image(m_pixelBudget);
-    m_pixelBudget -= qint64(image.width()) * image.height();
-    m_builder.insertImage(image, m_picture.displaySize(image.size()));
-    m_picture = {};
-}
-
-void Parser::finishFont()
-{
-    if (m_fontDefined < 0) {
-        m_fontName.clear();
-        return;
-    }
-    Font &font = m_fonts[m_fontDefined];
-    if (!m_fontName.isEmpty()) {
-        // Names of symbol fonts are plain ANSI.
-        int codePage = codePageOf(m_fontDefined);
-        if (codePage == SymbolCodePage || codePage == WingdingsCodePage)
-            codePage = 1252;
-        QString name;
-        m_codePages.decode(codePage, m_fontName, name);
-        font.name = name.trimmed();
-        m_fontName.clear();
-    }
-    m_fontDefined = -1;
 }
 
 void Parser::finishColor()

@@ -5,6 +5,7 @@
 #include "rtfcodepages.h"
 #include "rtfdocumentbuilder.h"
 #include "rtfkeywords.h"
+#include "rtfnotes.h"
 #include "rtfpicture.h"
 #include "rtfstate.h"
 #include "rtftokenizer.h"
@@ -20,7 +21,9 @@ class Parser
 {
 public:
     Parser(QByteArrayView rtf, QTextDocument &doc);
-    void run();
+    // False when the document is more than can be shown (what was read of it
+    // is left in the document).
+    bool run();
 
 private:
     struct Field
@@ -39,6 +42,8 @@ private:
     void textBytes(std::string_view bytes);
     void hexByte(char byte);
     bool skipsFallback();
+    void appendText(QStringView text);
+    void finishColor();
 
     // rtfcontrolwords.cpp
     void controlWord(const Token &token);
@@ -46,29 +51,35 @@ private:
     void tableDefinitionWord(const Keyword &keyword, const Token &token);
     void pictureWord(const Keyword &keyword, const Token &token);
     void pnWord(const Keyword &keyword, const Token &token);
+    void noteWord(const Keyword &keyword, const Token &token);
     void unicodeCharacter(int value);
 
-    // text, paragraphs and tables
+    // rtfcharsets.cpp: which font's code page decodes the bytes of a run
     int codePageOf(int font) const;
-    int decodingCodePage() const;
+    int fontOf(const CharState &chr, CharSet set) const;
+    int doubleByteCodePage(const CharState &chr) const;
+    const bool *leadBytes() const;
     void setFont(CharState &chr, int font) const;
     void flushBytes();
-    void appendText(QStringView text);
+    void finishFont();
+
+    // rtfcontent.cpp: text, paragraphs, tables and notes in the document
+    void appendBody(QStringView text, const CharState &chr);
+    void appendRun(QStringView text, const CharState &chr);
     void flushRun();
     void beginContent();
     void insertPnMarker();
-    bool joinsParagraphs();
+    void insertStrayMark();
     void endParagraph();
     void endCell();
-    void endRow(int level);
+    void endRow(bool nested);
+    void endNote(const GroupState &note);
     void insertPicture();
-    void finishFont();
-    void finishColor();
 
     QTextDocument &m_doc;
     Tokenizer m_tokenizer;
     DocumentBuilder m_builder;
-    CodePages m_codePages;
+    CodePages &m_codePages = CodePages::ofThisThread();
 
     std::vector<GroupState> m_stack;
     int m_overflowDepth = 0; // groups beyond the depth limit, read as if flat
@@ -79,6 +90,7 @@ private:
 
     int m_documentCodePage = 1252;
     int m_defaultFont = 0;
+    int m_defaultTab = 720; // \deftab
     FontTable m_fonts;
     int m_fontDefined = -1;
     QByteArray m_fontName;
@@ -94,6 +106,8 @@ private:
     bool m_formatValid = false;
 
     bool m_paragraphOpen = false;
+    int m_tabsInLine = 0; // of the paragraph's line being read, for their leaders
+    bool m_firstLine = true;
     bool m_markerSeen = false; // the paragraph has \pntext or \listtext
     QString m_marker; // its text, until the paragraph starts
     CharState m_markerState;
@@ -102,6 +116,7 @@ private:
     QList<CellDefinition> m_rowCells; // of the row being defined
     int m_cellMerge = 0; // for its next \cellx
     std::vector<Field> m_fields;
+    Notes m_notes;
     Picture m_picture;
     qint64 m_pixelBudget = 64 * 1024 * 1024; // decoded pixels of all pictures together
     QString m_title;

@@ -4,6 +4,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include "rtfproperties.h"
+
 namespace {
 QString cleaned(QString text)
 {
@@ -41,6 +43,9 @@ void appendFrame(QString &out, QTextFrame::iterator it, const QString &blockSepa
 {
     for (; !it.atEnd(); ++it) {
         if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+            // The parts of a paragraph cut for the layout are one line.
+            if (block.blockFormat().boolProperty(Rtf::ContinuesParagraph) && out.endsWith(blockSeparator))
+                out.chop(blockSeparator.size());
             out += cleaned(block.text()) + blockSeparator;
         } else if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame())) {
             QString rows;

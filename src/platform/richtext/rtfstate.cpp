@@ -3,13 +3,16 @@
 #include <algorithm>
 
 #include "platform/base/twips.h"
+#include "rtfproperties.h"
 
 namespace Rtf {
 
 namespace {
 
-// Word's widest page is 22 inches; anything beyond is a broken number.
-constexpr int TwipsLimit = 22 * 1440;
+constexpr int MaxTabStops = 64;
+// Default stops are given up to the width of a landscape page; beyond, the
+// layout's own every \deftab take over.
+constexpr int DefaultStopsLimit = 11 * 1440;
 
 QColor colorAt(const ColorTable &colors, int index)
 {
@@ -37,7 +40,10 @@ QTextCharFormat charFormat(const CharState &chr, const FontTable &fonts, const C
         format.setFontItalic(true);
     if (chr.strike)
         format.setFontStrikeOut(true);
-    if (chr.underline != QTextCharFormat::NoUnderline)
+    // A tab's leader is drawn as its underline, across the space the tab takes.
+    if (chr.leader != QTextCharFormat::NoUnderline)
+        format.setUnderlineStyle(QTextCharFormat::UnderlineStyle(chr.leader));
+    else if (chr.underline != QTextCharFormat::NoUnderline)
         format.setUnderlineStyle(QTextCharFormat::UnderlineStyle(chr.underline));
     if (chr.capitalization != QFont::MixedCase)
         format.setFontCapitalization(QFont::Capitalization(chr.capitalization));
@@ -58,7 +64,87 @@ QTextCharFormat charFormat(const CharState &chr, const FontTable &fonts, const C
     return format;
 }
 
-QTextBlockFormat blockFormat(const ParaState &para)
+QString numberText(int n, PnFormat format)
+{
+    switch (format) {
+    case PnFormat::UpperLetter:
+    case PnFormat::LowerLetter: {
+        const char16_t first = format == PnFormat::UpperLetter ? u'A' : u'a';
+        return QString(1 + (n - 1) / 26 % 26, QChar(first + (n - 1) % 26));
+    }
+    case PnFormat::UpperRoman:
+    case PnFormat::LowerRoman: {
+        static const std::pair<int, const char *> numerals[] = {
+            { 1000, "m" }, { 900, "cm" }, { 500, "d" }, { 400, "cd" }, { 100, "c" }, { 90, "xc" },
+            { 50, "l" }, { 40, "xl" }, { 10, "x" }, { 9, "ix" }, { 5, "v" }, { 4, "iv" }, { 1, "i" }
+        };
+        QString roman;
+        for (int rest = std::min(n, 3999); const auto &[value, letters] : numerals) {
+            for (; rest >= value; rest -= value)
+                roman += QLatin1StringView(letters);
+        }
+        return format == PnFormat::UpperRoman ? roman.toUpper() : roman;
+    }
+    case PnFormat::Symbols: { // *, †, ‡, §, then each twice, and so on
+        static const char16_t symbols[] = { u'*', 0x2020, 0x2021, 0x00A7 };
+        return QString(std::min(1 + (n - 1) / 4, 8), QChar(symbols[(n - 1) % 4]));
+    }
+    case PnFormat::Decimal:
+        break;
+    }
+    return QString::number(n);
+}
+
+QList<TabStop> tabStops(const ParaState &para)
+{
+    QList<TabStop> stops = para.tabs;
+    const auto atIndent = [&](const TabStop &s) { return s.position == para.leftIndent; };
+    if (para.firstIndent < 0 && para.leftIndent >= 0 && std::none_of(stops.begin(), stops.end(), atIndent))
+        stops.append(TabStop { para.leftIndent, QTextOption::LeftTab, QTextCharFormat::NoUnderline });
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const TabStop &a, const TabStop &b) { return a.position < b.position; });
+    return stops;
+}
+
+int leaderOfTab(const ParaState &para, int index, bool firstLine)
+{
+    const int lineStart = para.leftIndent + (firstLine ? para.firstIndent : 0);
+    for (const TabStop &stop : tabStops(para)) {
+        if (stop.position > lineStart && index-- == 0)
+            return stop.leader;
+    }
+    return QTextCharFormat::NoUnderline;
+}
+
+namespace {
+
+QList<QTextOption::Tab> layoutTabs(const ParaState &para, int defaultTab)
+{
+    // The layout measures stops from where each line starts, RTF from the
+    // left edge of the text: they are given here from the first line's start,
+    // where tabs almost always are. Past the last stop RTF has a stop every
+    // \deftab from the edge, which the layout's own (from the line's start)
+    // would miss whenever the line starts elsewhere.
+    const int lineStart = para.leftIndent + para.firstIndent;
+    QList<QTextOption::Tab> tabs;
+    int last = 0;
+    for (const TabStop &stop : tabStops(para)) {
+        last = std::max(last, stop.position);
+        if (stop.position > lineStart && tabs.size() < MaxTabStops) {
+            const QChar delimiter = stop.type == QTextOption::DelimiterTab ? u'.' : QChar();
+            tabs.append(QTextOption::Tab(pixels(stop.position - lineStart), stop.type, delimiter));
+        }
+    }
+    const int step = std::max(defaultTab, 1);
+    for (int position = (std::max(last, lineStart) / step + 1) * step;
+         position <= DefaultStopsLimit && tabs.size() < MaxTabStops; position += step)
+        tabs.append(QTextOption::Tab(pixels(position - lineStart), QTextOption::LeftTab));
+    return tabs;
+}
+
+} // namespace
+
+QTextBlockFormat blockFormat(const ParaState &para, int defaultTab)
 {
     QTextBlockFormat format;
     format.setAlignment(para.alignment);
@@ -76,8 +162,13 @@ QTextBlockFormat blockFormat(const ParaState &para)
         else
             format.setLineHeight(pixels(para.lineSpacing), QTextBlockFormat::MinimumHeight);
     }
-    if (!para.tabs.isEmpty())
-        format.setTabPositions(para.tabs);
+    if (!para.tabs.isEmpty() || para.firstIndent < 0 || para.leftIndent + para.firstIndent != 0) {
+        const QList<QTextOption::Tab> tabs = layoutTabs(para, defaultTab);
+        format.setTabPositions(tabs);
+        const auto isRight = [](const QTextOption::Tab &t) { return t.type == QTextOption::RightTab; };
+        if (std::any_of(tabs.begin(), tabs.end(), isRight))
+            format.setProperty(ReadTabPositions, format.property(QTextFormat::TabPositions));
+    }
     if (para.keep)
         format.setNonBreakableLines(true);
     if (para.pageBreakBefore)

@@ -11,10 +11,14 @@
 
 namespace Rtf {
 
+// Word's widest page is 22 inches; twips beyond are broken numbers.
+constexpr int TwipsLimit = 22 * 1440;
+
 // Where the text of a group goes.
 enum class Dest {
     Text, // the document
     ListText, // a list marker: shown, but its paragraph words are the marker's own
+    Note, // a footnote or endnote, kept for the end of the document
     FieldInst,
     Picture,
     FontTable,
@@ -28,7 +32,11 @@ enum class Dest {
 
 enum class PictFormat { None, Png, Jpeg, Dib, Other };
 enum class PnLevel { None, Bullet, Body, Continue };
-enum class PnFormat { Decimal, UpperLetter, LowerLetter, UpperRoman, LowerRoman };
+enum class PnFormat { Decimal, UpperLetter, LowerLetter, UpperRoman, LowerRoman, Symbols };
+
+// Which associated font a run's bytes belong to: \loch, \hich, \dbch, or no
+// marker (the lead bytes of the double-byte code page then decide).
+enum class CharSet { Unmarked, LowAnsi, HighAnsi, DoubleByte };
 
 struct CharState
 {
@@ -39,9 +47,12 @@ struct CharState
     bool italic = false;
     bool strike = false;
     bool hidden = false;
-    bool doubleByte = false; // \dbch: the associated font decides the code page
-    int assocFont = -1;
+    CharSet charSet = CharSet::Unmarked;
+    int lowAnsiFont = -1; // the associated fonts (\af after \loch, \hich, \dbch); -1: \f
+    int highAnsiFont = -1;
+    int doubleByteFont = -1;
     int underline = QTextCharFormat::NoUnderline;
+    int leader = QTextCharFormat::NoUnderline; // a tab drawn with its stop's leader
     int capitalization = QFont::MixedCase;
     int verticalAlignment = QTextCharFormat::AlignNormal;
     int raise = 0; // half-points, negative lowers
@@ -62,6 +73,13 @@ struct PnState
     QString after;
 };
 
+struct TabStop
+{
+    int position = 0; // twips from the left edge of the text
+    QTextOption::TabType type = QTextOption::LeftTab;
+    int leader = QTextCharFormat::NoUnderline; // the line drawn across the tab's space
+};
+
 struct ParaState
 {
     Qt::Alignment alignment = Qt::AlignLeft;
@@ -72,8 +90,8 @@ struct ParaState
     int spaceAfter = 0;
     int lineSpacing = 0; // \sl: negative exact, positive at least
     bool lineMultiple = false;
-    QList<QTextOption::Tab> tabs;
-    QTextOption::TabType nextTabType = QTextOption::LeftTab;
+    QList<TabStop> tabs; // as given, in any order
+    TabStop nextTab; // \tqr, \tldot, ... for the next \tx
     bool keep = false;
     bool pageBreakBefore = false;
     bool inTable = false;
@@ -113,7 +131,17 @@ using FontTable = std::map<int, Font>;
 using ColorTable = QList<QColor>; // an invalid colour is "auto"
 
 QTextCharFormat charFormat(const CharState &chr, const FontTable &fonts, const ColorTable &colors);
-QTextBlockFormat blockFormat(const ParaState &para);
+// defaultTab: \deftab, the distance of the stops after the paragraph's last.
+QTextBlockFormat blockFormat(const ParaState &para, int defaultTab);
+// The paragraph's stops from left to right; a hanging first line (negative
+// \fi) makes the left indent one more, so that text after a bullet's tab
+// lines up with the lines below.
+QList<TabStop> tabStops(const ParaState &para);
+// The leader of the index-th tab (from 0) of a line of the paragraph, taking
+// each tab to the next stop: the layout would, unless text reaches past a stop.
+int leaderOfTab(const ParaState &para, int index, bool firstLine);
+// The number n (from 1) written in the format.
+QString numberText(int n, PnFormat format);
 // Twips to document pixels.
 qreal pixels(int twips);
 

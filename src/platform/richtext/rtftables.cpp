@@ -4,6 +4,7 @@
 
 #include <QTextTable>
 
+#include "rtfproperties.h"
 
 namespace Rtf {
 
@@ -29,17 +30,20 @@ QTextTableFormat tableFormat()
 
 bool TableStack::enter(int level)
 {
-    level = std::clamp(level, 0, MaxNesting);
     bool fresh = false;
-    while (int(m_levels.size()) > level) {
+    while (!m_levels.empty() && m_levels.back().level > level) {
         close();
         fresh = true;
     }
     if (!m_levels.empty() && advance(m_levels.back()))
         fresh = true;
-    while (int(m_levels.size()) < level && m_budget > 0) {
-        open();
-        fresh = true;
+    // The outermost table is level 1, whatever level its first paragraph says.
+    for (const int opened : { 1, level }) {
+        if (opened > 0 && level >= opened && (m_levels.empty() || m_levels.back().level < opened)
+            && int(m_levels.size()) < MaxNesting && m_budget.take(LayoutBudget::Cell)) {
+            open(opened);
+            fresh = true;
+        }
     }
     return fresh;
 }
@@ -50,11 +54,14 @@ void TableStack::endCell()
         m_levels.back().cellEnded = true;
 }
 
-void TableStack::endRow(int level, const QList<CellDefinition> &cells)
+void TableStack::endRow(int level, bool nested, const QList<CellDefinition> &cells)
 {
-    if (level < 1 || level > int(m_levels.size()))
-        return;
-    while (int(m_levels.size()) > level)
+    const auto deeper = [level](const Level &open) { return open.level > level; };
+    const int index
+        = nested ? int(std::find_if(m_levels.begin(), m_levels.end(), deeper) - m_levels.begin()) - 1 : 0;
+    if (index >= int(m_levels.size()) || index < (nested ? 1 : 0))
+        return; // a row of a table that is not open
+    while (int(m_levels.size()) > index + 1)
         close();
     Level &current = m_levels.back();
     current.rowEnded = true;
@@ -66,14 +73,17 @@ void TableStack::endRow(int level, const QList<CellDefinition> &cells)
 
 void TableStack::setWidths(QTextTable *table, const QList<CellDefinition> &cells)
 {
-    QList<QTextLength> widths;
+    QList<QTextLength> constraints;
+    QList<qreal> widths;
     int previous = 0;
     for (const CellDefinition &cell : cells) {
-        widths.append(QTextLength(QTextLength::FixedLength, std::max<qreal>(pixels(cell.rightEdge - previous), 1)));
+        widths.append(std::max<qreal>(pixels(cell.rightEdge - previous), 1));
+        constraints.append(QTextLength(QTextLength::FixedLength, widths.back()));
         previous = cell.rightEdge;
     }
     QTextTableFormat format = table->format();
-    format.setColumnWidthConstraints(widths);
+    format.setColumnWidthConstraints(constraints);
+    format.setProperty(ReadColumnWidths, QVariant::fromValue(widths));
     table->setFormat(format);
 }
 
@@ -105,18 +115,12 @@ void TableStack::merge(Level &level, const QList<CellDefinition> &cells)
     }
 }
 
-void TableStack::closeAll()
+void TableStack::open(int level)
 {
-    while (!m_levels.empty())
-        close();
-}
-
-void TableStack::open()
-{
-    --m_budget;
-    Level level;
-    level.table = m_cursor.insertTable(1, 1, tableFormat());
-    m_levels.push_back(level);
+    Level open;
+    open.table = m_cursor.insertTable(1, 1, tableFormat());
+    open.level = level;
+    m_levels.push_back(open);
 }
 
 void TableStack::close()
@@ -133,23 +137,22 @@ void TableStack::close()
 bool TableStack::advance(Level &level)
 {
     QTextTable *table = level.table;
-    if (m_budget <= 0) {
+    if (!level.rowEnded && !(level.cellEnded && level.column + 1 < MaxColumns))
         return false;
-    } else if (level.rowEnded) {
+    if (!m_budget.take(LayoutBudget::Cell))
+        return false;
+    if (level.rowEnded) {
         // Qt re-indexes the whole table after each insert, so rows come in
         // batches and close() removes the ones left over.
         if (level.row + 1 >= table->rows())
             table->appendRows(std::min(table->rows(), RowBatch));
         ++level.row;
         level.column = 0;
-    } else if (level.cellEnded && level.column + 1 < MaxColumns) {
+    } else {
         ++level.column;
         if (level.column >= table->columns())
             table->appendColumns(1);
-    } else {
-        return false;
     }
-    --m_budget;
     level.rowEnded = false;
     level.cellEnded = false;
     m_cursor = table->cellAt(level.row, level.column).firstCursorPosition();

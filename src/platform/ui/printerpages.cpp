@@ -1,7 +1,9 @@
 #include "printerpages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -11,7 +13,35 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/richtext/rtflayoutfit.h"
+
 namespace {
+// Device pixels to a document pixel: the layout scales fonts, pictures,
+// tables, tab stops and vertical spacing by the device's resolution over the
+// screen's.
+qreal layoutScale(const QPaintDevice *device)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int screenDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 100;
+    return device->logicalDpiY() / qreal(screenDpi);
+}
+
+// The layout takes paragraphs' left and right margins and first-line indents
+// as device pixels, unlike everything else: on a printer they would all but
+// vanish, and wrapped lines of an indented paragraph start at the margin.
+void scaleIndents(QTextDocument &doc, qreal scale)
+{
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        if (format.leftMargin() == 0 && format.rightMargin() == 0 && format.textIndent() == 0)
+            continue;
+        format.setLeftMargin(format.leftMargin() * scale);
+        format.setRightMargin(format.rightMargin() * scale);
+        format.setTextIndent(format.textIndent() * scale);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
 void addFrame(const QTextFrame *frame, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands);
 
 // One band a line. A line reaches down to where the next line of its
@@ -96,8 +126,13 @@ RichTextPages::RichTextPages(const QTextDocument &source, QPaintDevice *device, 
     , m_width(width)
     , m_layout(source.clone())
 {
-    m_layout->documentLayout()->setPaintDevice(device);
+    // Formats change before there is a layout to redo for each of them.
+    m_layout->setUndoRedoEnabled(false);
     m_layout->setDocumentMargin(0);
+    const qreal scale = layoutScale(device);
+    Rtf::fitToWidth(*m_layout, width / scale);
+    scaleIndents(*m_layout, scale);
+    m_layout->documentLayout()->setPaintDevice(device);
     m_layout->setTextWidth(width);
     addFrame(m_layout->rootFrame(), *m_layout->documentLayout(), m_bands);
 }

@@ -23,7 +23,7 @@ RichTextBox::RichTextBox(QWidget *parent)
 bool RichTextBox::loadFile(const MediaFs &fs, const QString &mediaPath)
 {
     // A file beyond the reader's limit is refused before anything is read.
-    const auto bytes = fs.readAll(mediaPath, RtfSizeLimit);
+    const auto bytes = fs.readAll(mediaPath, MaxRtfBytes);
     if (!bytes)
         return false;
     auto loaded = std::make_unique<QTextDocument>(this);

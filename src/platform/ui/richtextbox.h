@@ -15,7 +15,7 @@ public:
 
     // Replaces the content with the document at the media path; false (and
     // the previous content kept) when the file is missing, larger than the
-    // reader takes (RtfSizeLimit) or not a document.
+    // reader takes (MaxRtfBytes) or not a document.
     bool loadFile(const MediaFs &fs, const QString &mediaPath);
     // The number of characters of the text, as the box reports it.
     int textLength() const;
