@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
     QtSettingsStore settings;
     SetupChoices choices(settings);
     // Help, the version and forgetting the disc need no display.
-    if (const auto exit = settleCommandLine(line, choices, QStringLiteral("vireon-anthology"), QDir::currentPath())) {
+    if (const auto exit
+        = settleCommandLine(line, choices, QStringLiteral("vireon-anthology"), QDir::currentPath())) {
         std::fputs(exit->output.toLocal8Bit().constData(), stdout);
         std::fputs(exit->errors.toLocal8Bit().constData(), stderr);
         return exit->exitCode;

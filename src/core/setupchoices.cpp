@@ -49,8 +49,8 @@ void SetupChoices::rememberZoom(std::optional<double> zoom)
         m_settings.remove(ProgramTitle, Section, ZoomKey);
 }
 
-std::optional<EarlyExit> settleCommandLine(const CommandLine &line, SetupChoices &choices,
-                                           const QString &programName, const QString &workingFolder)
+std::optional<EarlyExit> settleCommandLine(
+    const CommandLine &line, SetupChoices &choices, const QString &programName, const QString &workingFolder)
 {
     switch (line.action) {
     case CommandLine::Action::Help:
@@ -58,14 +58,15 @@ std::optional<EarlyExit> settleCommandLine(const CommandLine &line, SetupChoices
     case CommandLine::Action::Version:
         return EarlyExit { 0, versionText(programName), {} };
     case CommandLine::Action::Error:
-        return EarlyExit { 2, {}, QStringLiteral("%1: %2\nTry \"%1 --help\".\n").arg(programName, line.error) };
+        return EarlyExit { 2, {},
+            QStringLiteral("%1: %2\nTry \"%1 --help\".\n").arg(programName, line.error) };
     case CommandLine::Action::ForgetDisc: {
         const QString forgotten = choices.disc();
         choices.forgetDisc();
         return EarlyExit { 0,
-                           forgotten.isEmpty() ? QStringLiteral("No disc was remembered.\n")
-                                               : QStringLiteral("Forgot the disc %1.\n").arg(forgotten),
-                           {} };
+            forgotten.isEmpty() ? QStringLiteral("No disc was remembered.\n")
+                                : QStringLiteral("Forgot the disc %1.\n").arg(forgotten),
+            {} };
     }
     case CommandLine::Action::Run:
         break;
@@ -73,7 +74,8 @@ std::optional<EarlyExit> settleCommandLine(const CommandLine &line, SetupChoices
     if (line.disc && !line.disc->isEmpty()) {
         const QFileInfo place(QDir(workingFolder), *line.disc);
         if (!place.isDir() && !place.isFile())
-            return EarlyExit { 2, {}, QStringLiteral("%1: no folder or disc image %2\n").arg(programName, *line.disc) };
+            return EarlyExit { 2, {},
+                QStringLiteral("%1: no folder or disc image %2\n").arg(programName, *line.disc) };
         choices.rememberDisc(QDir::cleanPath(place.absoluteFilePath()));
     }
     if (line.zoom)

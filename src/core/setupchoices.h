@@ -42,5 +42,5 @@ struct EarlyExit
 // the version, forgets the disc, or remembers the disc (made absolute against
 // workingFolder; it must be an existing folder or file) and the zoom for this
 // and later starts. Nothing when the program goes on to start.
-std::optional<EarlyExit> settleCommandLine(const CommandLine &line, SetupChoices &choices,
-                                           const QString &programName, const QString &workingFolder);
+std::optional<EarlyExit> settleCommandLine(
+    const CommandLine &line, SetupChoices &choices, const QString &programName, const QString &workingFolder);

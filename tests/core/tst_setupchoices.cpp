@@ -25,8 +25,9 @@ struct Start
 Start start(MemorySettingsStore &settings, const QStringList &arguments, const QString &workingFolder)
 {
     SetupChoices choices(settings);
-    Start result{ settleCommandLine(parsed(arguments), choices, QStringLiteral("vireon-anthology"), workingFolder),
-                  {} };
+    Start result {
+        settleCommandLine(parsed(arguments), choices, QStringLiteral("vireon-anthology"), workingFolder), {}
+    };
     result.drives = DriveMap::fromEnvironment(choices.disc());
     return result;
 }
@@ -54,34 +55,36 @@ private Q_SLOTS:
         QTest::addColumn<double>("zoom"); // -1: not given
         QTest::addColumn<QStringList>("remaining");
         using A = CommandLine::Action;
-        QTest::newRow("nothing") << QStringList{} << int(A::Run) << QString() << -1.0 << QStringList{};
-        QTest::newRow("HWI alone") << QStringList{ "HWI" } << int(A::Run) << QString() << -1.0 << QStringList{ "HWI" };
-        QTest::newRow("disc then HWI") << QStringList{ "--disc", "a b.iso", "HWI" } << int(A::Run) << "a b.iso"
-                                       << -1.0 << QStringList{ "HWI" };
-        QTest::newRow("disc=") << QStringList{ "--disc=/x" } << int(A::Run) << "/x" << -1.0 << QStringList{};
-        QTest::newRow("launcher without a file") << QStringList{ "--disc=" } << int(A::Run) << "" << -1.0
-                                                 << QStringList{};
-        QTest::newRow("toolkit options stay") << QStringList{ "-platform", "xcb", "--zoom", "1.5", "-reverse" }
-                                              << int(A::Run) << QString() << 1.5
-                                              << QStringList{ "-platform", "xcb", "-reverse" };
-        QTest::newRow("zoom auto") << QStringList{ "--zoom=AUTO" } << int(A::Run) << QString() << AutomaticZoom
-                                   << QStringList{};
-        QTest::newRow("help wins") << QStringList{ "--disc", "/x", "--help" } << int(A::Help) << "/x" << -1.0
-                                   << QStringList{};
-        QTest::newRow("version") << QStringList{ "--version", "--bogus" } << int(A::Version) << QString() << -1.0
-                                 << QStringList{};
-        QTest::newRow("forget") << QStringList{ "--forget-disc" } << int(A::ForgetDisc) << QString() << -1.0
-                                << QStringList{};
-        QTest::newRow("disc without a value") << QStringList{ "--disc" } << int(A::Error) << QString() << -1.0
-                                              << QStringList{};
-        QTest::newRow("zoom too large") << QStringList{ "--zoom", "9" } << int(A::Error) << QString() << -1.0
-                                        << QStringList{};
-        QTest::newRow("zoom not a number") << QStringList{ "--zoom", "big" } << int(A::Error) << QString() << -1.0
-                                           << QStringList{};
-        QTest::newRow("zoom without a value") << QStringList{ "--zoom" } << int(A::Error) << QString() << -1.0
-                                              << QStringList{};
-        QTest::newRow("unknown option") << QStringList{ "--dsic", "/x" } << int(A::Error) << QString() << -1.0
-                                        << QStringList{};
+        QTest::newRow("nothing") << QStringList {} << int(A::Run) << QString() << -1.0 << QStringList {};
+        QTest::newRow("HWI alone") << QStringList { "HWI" } << int(A::Run) << QString() << -1.0
+                                   << QStringList { "HWI" };
+        QTest::newRow("disc then HWI") << QStringList { "--disc", "a b.iso", "HWI" } << int(A::Run)
+                                       << "a b.iso" << -1.0 << QStringList { "HWI" };
+        QTest::newRow("disc=") << QStringList { "--disc=/x" } << int(A::Run) << "/x" << -1.0
+                               << QStringList {};
+        QTest::newRow("launcher without a file")
+            << QStringList { "--disc=" } << int(A::Run) << "" << -1.0 << QStringList {};
+        QTest::newRow("toolkit options stay")
+            << QStringList { "-platform", "xcb", "--zoom", "1.5", "-reverse" } << int(A::Run) << QString()
+            << 1.5 << QStringList { "-platform", "xcb", "-reverse" };
+        QTest::newRow("zoom auto") << QStringList { "--zoom=AUTO" } << int(A::Run) << QString()
+                                   << AutomaticZoom << QStringList {};
+        QTest::newRow("help wins") << QStringList { "--disc", "/x", "--help" } << int(A::Help) << "/x" << -1.0
+                                   << QStringList {};
+        QTest::newRow("version") << QStringList { "--version", "--bogus" } << int(A::Version) << QString()
+                                 << -1.0 << QStringList {};
+        QTest::newRow("forget") << QStringList { "--forget-disc" } << int(A::ForgetDisc) << QString() << -1.0
+                                << QStringList {};
+        QTest::newRow("disc without a value")
+            << QStringList { "--disc" } << int(A::Error) << QString() << -1.0 << QStringList {};
+        QTest::newRow("zoom too large")
+            << QStringList { "--zoom", "9" } << int(A::Error) << QString() << -1.0 << QStringList {};
+        QTest::newRow("zoom not a number")
+            << QStringList { "--zoom", "big" } << int(A::Error) << QString() << -1.0 << QStringList {};
+        QTest::newRow("zoom without a value")
+            << QStringList { "--zoom" } << int(A::Error) << QString() << -1.0 << QStringList {};
+        QTest::newRow("unknown option")
+            << QStringList { "--dsic", "/x" } << int(A::Error) << QString() << -1.0 << QStringList {};
     }
     void parsesOptionsAndLeavesTheRest()
     {
@@ -110,7 +113,7 @@ private Q_SLOTS:
 
         // Named relative to the folder the program was started in.
         const Start first = start(settings, { QStringLiteral("--disc"), QStringLiteral("anthology/") },
-                                  m_dir.filePath(QStringLiteral("copies")));
+            m_dir.filePath(QStringLiteral("copies")));
         QVERIFY(!first.exit);
         QVERIFY(maps(first.drives, disc));
         QCOMPARE(SetupChoices(settings).disc(), disc);
@@ -131,7 +134,7 @@ private Q_SLOTS:
         QVERIFY(settings.values.isEmpty());
         QVERIFY(!maps(start(settings, {}, QDir::rootPath()).drives, disc));
         QCOMPARE(start(settings, { QStringLiteral("--forget-disc") }, QDir::rootPath()).exit->output,
-                 QStringLiteral("No disc was remembered.\n"));
+            QStringLiteral("No disc was remembered.\n"));
     }
 
     void missingDiscIsRefusedAndTheOldOneKept()
@@ -141,7 +144,8 @@ private Q_SLOTS:
         const Start refused = start(settings, { QStringLiteral("--disc=nowhere.iso") }, m_dir.path());
         QVERIFY(refused.exit);
         QCOMPARE(refused.exit->exitCode, 2);
-        QCOMPARE(refused.exit->errors, QStringLiteral("vireon-anthology: no folder or disc image nowhere.iso\n"));
+        QCOMPARE(
+            refused.exit->errors, QStringLiteral("vireon-anthology: no folder or disc image nowhere.iso\n"));
         QCOMPARE(SetupChoices(settings).disc(), QStringLiteral("/srv/anthology.iso"));
         // A launcher that had no file to give changes nothing.
         QVERIFY(!start(settings, { QStringLiteral("--disc=") }, m_dir.path()).exit);
@@ -158,8 +162,8 @@ private Q_SLOTS:
         QVERIFY(!start(settings, { QStringLiteral("--zoom=auto") }, m_dir.path()).exit);
         QVERIFY(!SetupChoices(settings).zoom());
         // A value damaged in the file is no zoom.
-        settings.write(QStringLiteral("The Vireon Anthology"), QStringLiteral("Setup"), QStringLiteral("Zoom"),
-                       QStringLiteral("20"));
+        settings.write(QStringLiteral("The Vireon Anthology"), QStringLiteral("Setup"),
+            QStringLiteral("Zoom"), QStringLiteral("20"));
         QVERIFY(!SetupChoices(settings).zoom());
     }
 
@@ -177,8 +181,9 @@ private Q_SLOTS:
             QCOMPARE(program.exitStatus(), QProcess::NormalExit);
             QCOMPARE(program.exitCode(), 0);
             const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
-            QCOMPARE(output, option == u"--help" ? helpText(QStringLiteral("vireon-anthology"))
-                                                 : versionText(QStringLiteral("vireon-anthology")));
+            QCOMPARE(output,
+                option == u"--help" ? helpText(QStringLiteral("vireon-anthology"))
+                                    : versionText(QStringLiteral("vireon-anthology")));
             QVERIFY(output.startsWith(option == u"--help" ? QStringLiteral("Usage: vireon-anthology")
                                                           : QStringLiteral("vireon-anthology 1.")));
         }

@@ -17,7 +17,7 @@ class TestDiscQuestion : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-    QString m_copy;  // a folder copy of a miniature disc
+    QString m_copy; // a folder copy of a miniature disc
     QString m_image; // the same as a disc image, names in mixed case
 
     QString rememberedDisc(Harness &run) { return SetupChoices(run.settings).disc(); }
@@ -30,10 +30,11 @@ private Q_SLOTS:
         writePhoto(m_copy + QStringLiteral("/Birds/57002.jpg"));
         touchFile(m_copy + QStringLiteral("/RichText/57DESC.RTF"));
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty(),
-                 "xorriso is installed by scripts/install-deps.sh");
+            "xorriso is installed by scripts/install-deps.sh");
         m_image = m_dir.filePath(QStringLiteral("Anthology.iso"));
         QProcess xorriso;
-        xorriso.start(QStringLiteral("xorriso"), { "-as", "mkisofs", "-J", "-r", "-V", "ANTHOLOGY", "-o", m_image, m_copy });
+        xorriso.start(QStringLiteral("xorriso"),
+            { "-as", "mkisofs", "-J", "-r", "-V", "ANTHOLOGY", "-o", m_image, m_copy });
         QVERIFY(xorriso.waitForFinished(60000));
         QCOMPARE(xorriso.exitCode(), 0);
     }
@@ -89,7 +90,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(ProgramTerminated, run.startup.run({}));
         QCOMPARE(run.dialogs.openRequests.size(), 1);
         QCOMPARE(run.dialogs.shown().size(), 1);
-        QVERIFY(run.dialogs.last().text.contains(QStringLiteral(" Unable to detect the Vireon Anthology CDROM.")));
+        QVERIFY(run.dialogs.last().text.contains(
+            QStringLiteral(" Unable to detect the Vireon Anthology CDROM.")));
         QCOMPARE(run.dialogs.last().buttons, Dialogs::Buttons::RetryCancel);
         QVERIFY(rememberedDisc(run).isEmpty());
         QVERIFY(!run.startup.splash()->isVisible());
@@ -126,9 +128,9 @@ private Q_SLOTS:
 
     void theDialogTakesADiscFolderOrAFile()
     {
-        Dialogs::OpenPlace request{ QStringLiteral("Where?"), QStringLiteral("Choose the disc."),
-                                    { { QStringLiteral("Disc images"), QStringLiteral("*.iso") } }, m_dir.path(),
-                                    [this](const QString &folder) { return folder == m_copy; } };
+        Dialogs::OpenPlace request { QStringLiteral("Where?"), QStringLiteral("Choose the disc."),
+            { { QStringLiteral("Disc images"), QStringLiteral("*.iso") } }, m_dir.path(),
+            [this](const QString &folder) { return folder == m_copy; } };
         {
             PlaceDialog dialog(request);
             QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("explanation"))->text(), request.explanation);

@@ -21,7 +21,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
 QStringList inventory(const QString &folder)
 {
     QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(
+        folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo entry(it.next());
         entries << entry.filePath() + u' ' + QString::number(entry.size()) + u' '
@@ -78,7 +79,8 @@ private Q_SLOTS:
     void installedProgramWritesInAFolderOfTheUser()
     {
         const QStringList installed = inventory(m_prefix);
-        const QString folder = programFolderOf(m_prefix + QStringLiteral("/bin"), QStringLiteral("../share/vireon-anthology"), m_user);
+        const QString folder = programFolderOf(
+            m_prefix + QStringLiteral("/bin"), QStringLiteral("../share/vireon-anthology"), m_user);
         QCOMPARE(folder, m_user + QStringLiteral("/vireon-anthology/program"));
 
         // The shipped files are read through the program folder, in any letter case.
@@ -96,8 +98,9 @@ private Q_SLOTS:
         // finds the same folder and leaves the user's files alone.
         QVERIFY(fs.writeAll(folder + QStringLiteral("\\Vireon.scr"), "the user's own"));
         QVERIFY(!QFileInfo(folder + QStringLiteral("/Vireon.scr")).isSymLink());
-        QCOMPARE(programFolderOf(m_prefix + QStringLiteral("/bin"), QStringLiteral("../share/vireon-anthology"), m_user),
-                 folder);
+        QCOMPARE(programFolderOf(
+                     m_prefix + QStringLiteral("/bin"), QStringLiteral("../share/vireon-anthology"), m_user),
+            folder);
         QCOMPARE(fs.readAll(folder + QStringLiteral("\\Vireon.scr")), QByteArray("the user's own"));
         QCOMPARE(fs.readAll(folder + QStringLiteral("\\Birds\\55001.jpg")), QByteArray("photo"));
         QCOMPARE(inventory(m_prefix), installed);
@@ -106,7 +109,8 @@ private Q_SLOTS:
     void linksFollowWhatIsShipped()
     {
         const QString shipped = m_prefix + QStringLiteral("/share/vireon-anthology");
-        const QString folder = programFolderOf(m_prefix + QStringLiteral("/bin"), QStringLiteral("../share/vireon-anthology"), m_user);
+        const QString folder = programFolderOf(
+            m_prefix + QStringLiteral("/bin"), QStringLiteral("../share/vireon-anthology"), m_user);
         // A newer version ships no help file and a new sound.
         setReadOnly(m_prefix, false);
         QFile::remove(shipped + QStringLiteral("/Vireon.HLP"));
@@ -114,7 +118,8 @@ private Q_SLOTS:
         linkShippedFiles(shipped, folder);
         QVERIFY(!QFileInfo(folder + QStringLiteral("/Vireon.HLP")).isSymLink());
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/Vireon.HLP")));
-        QCOMPARE(QFileInfo(folder + QStringLiteral("/click.wav")).symLinkTarget(), shipped + QStringLiteral("/click.wav"));
+        QCOMPARE(QFileInfo(folder + QStringLiteral("/click.wav")).symLinkTarget(),
+            shipped + QStringLiteral("/click.wav"));
     }
 
     void programRunWhereItWasBuiltUsesItsOwnFolder()

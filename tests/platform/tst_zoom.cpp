@@ -12,10 +12,14 @@ namespace {
 // The offscreen window system with one screen of this size.
 QByteArray offscreenOf(QSize size, const QTemporaryDir &dir)
 {
-    const QString config = dir.filePath(QStringLiteral("screens-%1x%2.json").arg(size.width()).arg(size.height()));
+    const QString config
+        = dir.filePath(QStringLiteral("screens-%1x%2.json").arg(size.width()).arg(size.height()));
     QFile file(config);
     file.open(QIODevice::WriteOnly);
-    file.write(QStringLiteral(R"({"screens":[{"width":%1,"height":%2}]})").arg(size.width()).arg(size.height()).toUtf8());
+    file.write(QStringLiteral(R"({"screens":[{"width":%1,"height":%2}]})")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .toUtf8());
     return "offscreen:configfile=" + config.toLocal8Bit();
 }
 }

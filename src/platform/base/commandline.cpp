@@ -81,24 +81,24 @@ std::optional<double> parseZoom(const QString &text)
 QString helpText(const QString &programName)
 {
     return QStringLiteral(
-               "Usage: %1 [--disc PATH] [--zoom FACTOR|auto] [HWI]\n"
-               "       %1 --forget-disc | --help | --version\n"
-               "\n"
-               "The Vireon Anthology: photographs, documents, brochures, sounds and movies of\n"
-               "one line of cars, read from the anthology disc.\n"
-               "\n"
-               "  --disc PATH      the anthology disc is this folder or ISO 9660 disc image;\n"
-               "                   it is remembered, so later starts find it without the option\n"
-               "  --forget-disc    forget the remembered disc and end\n"
-               "  --zoom FACTOR    draw the program FACTOR times larger (%2 to %3; remembered);\n"
-               "                   \"auto\" chooses by the size of the screen again\n"
-               "  --help           show this text and end\n"
-               "  --version        show the version and end\n"
-               "  HWI              alone on the command line: the program's own folder serves as the disc\n"
-               "\n"
-               "Environment: VIREON_DRIVES=\"E=/media/cdrom;G=/srv/anthology.iso\" maps drive letters\n"
-               "explicitly (the remembered disc is then not used); VIREON_PROGRAM_FOLDER names the\n"
-               "program's own folder.\n")
+        "Usage: %1 [--disc PATH] [--zoom FACTOR|auto] [HWI]\n"
+        "       %1 --forget-disc | --help | --version\n"
+        "\n"
+        "The Vireon Anthology: photographs, documents, brochures, sounds and movies of\n"
+        "one line of cars, read from the anthology disc.\n"
+        "\n"
+        "  --disc PATH      the anthology disc is this folder or ISO 9660 disc image;\n"
+        "                   it is remembered, so later starts find it without the option\n"
+        "  --forget-disc    forget the remembered disc and end\n"
+        "  --zoom FACTOR    draw the program FACTOR times larger (%2 to %3; remembered);\n"
+        "                   \"auto\" chooses by the size of the screen again\n"
+        "  --help           show this text and end\n"
+        "  --version        show the version and end\n"
+        "  HWI              alone on the command line: the program's own folder serves as the disc\n"
+        "\n"
+        "Environment: VIREON_DRIVES=\"E=/media/cdrom;G=/srv/anthology.iso\" maps drive letters\n"
+        "explicitly (the remembered disc is then not used); VIREON_PROGRAM_FOLDER names the\n"
+        "program's own folder.\n")
         .arg(programName)
         .arg(SmallestZoom)
         .arg(LargestZoom);

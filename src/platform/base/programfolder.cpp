@@ -26,16 +26,17 @@ QString programFolder()
     if (!folder.isEmpty())
         return withoutTrailingSeparators(folder);
     return programFolderOf(QCoreApplication::applicationDirPath(), QStringLiteral(VIREON_SHIPPED_FOLDER),
-                           QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
-QString programFolderOf(const QString &programFileFolder, const QString &shippedRelative,
-                        const QString &userDataFolder)
+QString programFolderOf(
+    const QString &programFileFolder, const QString &shippedRelative, const QString &userDataFolder)
 {
     const QString shipped = withoutTrailingSeparators(QDir(programFileFolder).filePath(shippedRelative));
     if (!QFileInfo(shipped).isDir())
         return withoutTrailingSeparators(programFileFolder);
-    const QString folder = withoutTrailingSeparators(userDataFolder + QStringLiteral("/vireon-anthology/program"));
+    const QString folder
+        = withoutTrailingSeparators(userDataFolder + QStringLiteral("/vireon-anthology/program"));
     QDir().mkpath(folder);
     linkShippedFiles(shipped, folder);
     return folder;

@@ -17,8 +17,8 @@ QString programFolder();
 // The same decision with its inputs given: the folder of the program file,
 // where the shipped files lie relative to it, and the user's data folder.
 // For an installed program the per-user folder is made and its links settled.
-QString programFolderOf(const QString &programFileFolder, const QString &shippedRelative,
-                        const QString &userDataFolder);
+QString programFolderOf(
+    const QString &programFileFolder, const QString &shippedRelative, const QString &userDataFolder);
 
 // Makes folder hold a link to every file of shipped that it lacks, replaces
 // links that lead elsewhere and removes links to shipped files that are gone.

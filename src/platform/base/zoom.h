@@ -21,7 +21,7 @@ double zoomForScreen(QSize devicePixels);
 // The primary screen as the window system gives it, without Qt's scaling.
 struct ScreenProbe
 {
-    QSize geometry;              // in the window system's own units
+    QSize geometry; // in the window system's own units
     double devicePixelRatio = 1; // what the window system itself scales by (Wayland)
     QSize devicePixels() const { return geometry * devicePixelRatio; }
 };
