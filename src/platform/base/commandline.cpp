@@ -94,7 +94,7 @@ QString helpText(const QString &programName)
         "                   \"auto\" chooses by the size of the screen again\n"
         "  --help           show this text and end\n"
         "  --version        show the version and end\n"
-        "  HWI              alone on the command line: the program's own folder serves as the disc\n"
+        "  HWI              alone (besides these options): the program's own folder serves as the disc\n"
         "\n"
         "Environment: VIREON_DRIVES=\"E=/media/cdrom;G=/srv/anthology.iso\" maps drive letters\n"
         "explicitly (the remembered disc is then not used); VIREON_PROGRAM_FOLDER names the\n"

@@ -15,7 +15,7 @@ public:
 };
 
 // QSettings in INI form under the user's configuration folder:
-// <config>/vireon-anthology/<application>.conf, with [section] key=value.
+// <config>/vireon-anthology/<application>.ini, with [section] key=value.
 class QtSettingsStore : public SettingsStore
 {
 public:
