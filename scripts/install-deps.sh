@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the sample disc need.
+# Installs the Debian packages the build, the tests, the sample disc and the
+# Debian package (dpkg-dev: its dependencies) need.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 SUDO=""
@@ -11,6 +12,7 @@ packages=(
   gstreamer1.0-plugins-bad gstreamer1.0-libav
   qt6-qpa-plugins libgl-dev libiso9660-dev
   xvfb xauth poppler-utils sox gstreamer1.0-tools xorriso
+  desktop-file-utils appstream dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,15 +5,18 @@
 // Without a folder, a sample disc is generated into a temporary folder. The
 // disc is made into an image with xorriso (Joliet and Rock Ridge), together
 // with a 2500 x 3300 brochure page. Then, from the folder and from the image:
-// opening every document of the richtext folder (read and parse), decoding
-// every photograph at the main window's 776 x 496, decoding the page whole
-// and copying the movies to the hard disk; medians of several runs, each
-// after a warm-up run.
+// opening every document of the richtext folder (read and parse), a
+// photograph step for every photograph (decoded at the main window's
+// 776 x 496, and at 1164 x 744 when the program is zoomed by 1.5), a page
+// turn through every brochure as the page viewer turns them (the next page
+// looked for and decoded), decoding the large page whole and copying the
+// movies to the hard disk; medians of several runs, each after a warm-up run.
 #include "benchsupport.h"
 #include "generator.h"
 #include "platform/base/mediafs.h"
 #include "platform/base/pictureloader.h"
 #include "platform/richtext/rtfreader.h"
+#include "viewers/pagerules.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,7 +33,7 @@ constexpr int Runs = 9;
 
 struct Drive
 {
-    QString root;     // "E:" or "F:"
+    QString root; // "E:" or "F:"
     QString pageRoot; // where the brochure page is
 };
 
@@ -43,8 +46,7 @@ struct Figures
 // The median times of one run of the step on the folder and on the image, in
 // milliseconds, after a warm-up run of each. The runs alternate, so that both
 // see the same load of a shared machine.
-template<typename Step>
-Figures compare(const Drive &folder, const Drive &image, Step step)
+template <typename Step> Figures compare(const Drive &folder, const Drive &image, Step step)
 {
     step(folder);
     step(image);
@@ -136,16 +138,35 @@ int main(int argc, char *argv[])
                 }
             }),
         documents.size());
-    row(QStringLiteral("photograph decoded at 776 x 496"),
-        compare(folder, fromImage,
-            [&](const Drive &drive) {
-                for (const QString &name : photographs) {
-                    if (loadPicture(fs, drive.root + QStringLiteral("\\birds\\") + name, QSize(776, 496))
-                            .isNull())
-                        qFatal("cannot decode %s", qPrintable(name));
-                }
-            }),
-        photographs.size());
+    for (const QSize size : { QSize(776, 496), QSize(1164, 744) }) {
+        row(QStringLiteral("photograph step, decoded at %1 x %2").arg(size.width()).arg(size.height()),
+            compare(folder, fromImage,
+                [&](const Drive &drive) {
+                    for (const QString &name : photographs) {
+                        if (loadPicture(fs, drive.root + QStringLiteral("\\birds\\") + name, size).isNull())
+                            qFatal("cannot decode %s", qPrintable(name));
+                    }
+                }),
+            photographs.size());
+    }
+    // Every brochure from its first page to its last, one turn at a time.
+    int turns = 0;
+    const Figures turning = compare(folder, fromImage, [&](const Drive &drive) {
+        turns = 0;
+        for (int year = 0; year < 13; ++year) {
+            const QString code = year < 12 ? QString::number(55 + year) : QStringLiteral("02");
+            const auto pathOf
+                = [&](int page) { return pagePath(drive.root, PageKind::Brochure, code, page); };
+            const int count = countPages([&](int page) { return fs.exists(pathOf(page)); });
+            for (int page = 0; page + 1 < count; ++page, ++turns) {
+                const auto turned = acceptedPage(spinUpCandidates(page, count),
+                    [&](int candidate) { return !loadPicture(fs, pathOf(candidate)).isNull(); });
+                if (!turned)
+                    qFatal("cannot turn page %d of %s", page, qPrintable(code));
+            }
+        }
+    });
+    row(QStringLiteral("page turn (next page found and decoded)"), turning, qMax(turns, 1));
     row(QStringLiteral("brochure page decoded at 2500 x 3300"),
         compare(folder, fromImage, [&](const Drive &drive) {
             if (loadPicture(fs, drive.pageRoot + QStringLiteral("\\PAGE.JPG")).size() != QSize(2500, 3300))

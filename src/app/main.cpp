@@ -1,11 +1,14 @@
 #include "core/errortable.h"
 #include "core/session.h"
+#include "core/setupchoices.h"
 #include "main/mainwindow.h"
 #include "main/startup.h"
+#include "platform/base/commandline.h"
 #include "platform/base/mediafs.h"
 #include "platform/base/platformbundle.h"
 #include "platform/base/programfolder.h"
 #include "platform/base/singleinstance.h"
+#include "platform/base/zoom.h"
 #include "platform/ui/qtdesktop.h"
 #include "platform/ui/qtdialogs.h"
 #include "platform/ui/printerqt.h"
@@ -13,19 +16,41 @@
 #include "platform/ui/qtscreen.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    QtSettingsStore settings;
+    SetupChoices choices(settings);
+    // Help, the version and forgetting the disc need no display.
+    if (const auto exit
+        = settleCommandLine(line, choices, QStringLiteral("vireon-anthology"), QDir::currentPath())) {
+        std::fputs(exit->output.toLocal8Bit().constData(), stdout);
+        std::fputs(exit->errors.toLocal8Bit().constData(), stderr);
+        return exit->exitCode;
+    }
+
+    ToolkitArguments toolkit(argv[0], line.remaining);
+    if (const auto screen = probePrimaryScreen(toolkit.argc(), toolkit.argv()))
+        applyZoom(choices.zoom().value_or(zoomForScreen(screen->devicePixels())), *screen);
     quietMediaWarnings();
-    QApplication app(argc, argv);
+    QApplication app(toolkit.argc(), toolkit.argv());
     QApplication::setApplicationName(ProgramTitle);
+    QApplication::setDesktopFileName(QStringLiteral("vireon-anthology"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vireon-anthology-64.png")));
     // The splash window closes while the disc is searched for; the program
     // ends when the main window closes, not when the last window does.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    MediaFs fs(DriveMap::fromEnvironment());
+    MediaFs fs(DriveMap::fromEnvironment(choices.disc()));
     QtDialogs dialogs;
-    QtSettingsStore settings;
     QtScreen screen;
     QtDesktop desktop(QtDesktop::defaultWindowsFolder());
     QtPrinter printer(QtPrinter::Target::DefaultPrinter, QtPrinter::documentsFolder());

@@ -4,12 +4,10 @@
 #include "errorreporter.h"
 #include "platform/base/mediafs.h"
 
-namespace {
 // Any error while probing (no such drive, no disc, unreadable folder) is "no match".
 bool holdsPhotographs(const MediaFs &fs, const QString &root)
 {
     return !fs.list(root + MediaFolders::PhotoProbe).isEmpty();
-}
 }
 
 bool locateMediaOnce(const MediaFs &fs, Roots &roots)
@@ -29,7 +27,7 @@ bool locateMediaOnce(const MediaFs &fs, Roots &roots)
 }
 
 bool LocateMedia(const MediaFs &fs, Roots &roots, ErrorReporter &errors,
-                 const std::function<void()> &beforeReport)
+                 const std::function<void()> &beforeReport, const std::function<bool()> &askForDisc)
 {
     bool reported = false;
     for (;;) {
@@ -38,7 +36,10 @@ bool LocateMedia(const MediaFs &fs, Roots &roots, ErrorReporter &errors,
             return reported;
         if (beforeReport)
             beforeReport();
-        errors.reportError();
+        const bool asked = !reported && askForDisc;
         reported = true;
+        if (asked && askForDisc())
+            continue;
+        errors.reportError();
     }
 }

@@ -6,15 +6,23 @@
 #include "core/errortable.h"
 #include "core/medialocator.h"
 #include "core/session.h"
+#include "core/setupchoices.h"
 #include "platform/base/singleinstance.h"
 #include "platform/base/termination.h"
 #include "platform/base/platformbundle.h"
 #include "platform/ui/busypointer.h"
 
+#include <QDir>
+
 #include <utility>
 
 namespace {
 constexpr int SplashDelayMs = 5000;
+
+const QString WhereQuestion = QStringLiteral("Where is the Vireon Anthology?");
+const QString WhereExplanation = QStringLiteral(
+    "The anthology disc was not found: choose the folder that holds it or a copy of it, or its disc image "
+    "(an .iso file), and it will be used from now on.");
 }
 
 Startup::Startup(Platform &platform, Session &session, SingleInstance &instance)
@@ -44,10 +52,16 @@ void Startup::run(const QStringList &arguments)
         roots.PhotoRoot = roots.ProgramFolder;
         roots.MediaRoot = roots.ProgramFolder;
     } else {
-        const bool reported = LocateMedia(m_platform.fs, roots, m_session.errors, [this] {
-            m_splash->Timer1.stop();
-            m_splash->close();
-        });
+        const bool reported = LocateMedia(
+            m_platform.fs, roots, m_session.errors,
+            [this] {
+                m_splash->Timer1.stop();
+                m_splash->close();
+            },
+            [this] { return askWhereTheDiscIs(); });
+        // A place named in answer is remembered once the disc was found there.
+        if (m_chosenDrive && roots.MediaRoot == QString(*m_chosenDrive) + u':')
+            SetupChoices(m_platform.settings).rememberDisc(m_chosenPlace);
         if (reported)
             m_splash->showCentred();
     }
@@ -62,6 +76,24 @@ void Startup::run(const QStringList &arguments)
     m_buildingIndex = false;
     if (std::exchange(m_tickWaiting, false))
         Timer1_Timer();
+}
+
+bool Startup::askWhereTheDiscIs()
+{
+    if (!SetupChoices(m_platform.settings).disc().isEmpty())
+        return false;
+    const MediaFs &fs = m_platform.fs;
+    const auto place = m_platform.dialogs.openPlace({ WhereQuestion,
+                                                      WhereExplanation,
+                                                      { { QStringLiteral("Disc images"), QStringLiteral("*.iso") },
+                                                        { QStringLiteral("All files"), QStringLiteral("*") } },
+                                                      QDir::homePath(),
+                                                      [&fs](const QString &folder) { return holdsPhotographs(fs, folder); } });
+    if (!place)
+        return false;
+    m_chosenDrive = m_platform.fs.addDrive(*place);
+    m_chosenPlace = *place;
+    return m_chosenDrive.has_value();
 }
 
 void Startup::playIntroSound()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QChar>
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class MainWindow;
 class SingleInstance;
@@ -12,7 +14,8 @@ struct Session;
 
 // Everything between launching the program and the main window: the splash
 // window, the single-instance check, the roots, the intro sound, the photo
-// index, and the splash timer that opens the main window.
+// index, and the splash timer that opens the main window. When no disc is
+// found and none was ever chosen, it first asks where the anthology is.
 class Startup : public QObject
 {
     Q_OBJECT
@@ -37,6 +40,9 @@ Q_SIGNALS:
 
 private:
     void loadMainWindow();
+    // The question for the place of the disc; true when a place was named
+    // (and mapped to a drive letter for this run).
+    bool askWhereTheDiscIs();
 
     Platform &m_platform;
     Session &m_session;
@@ -45,4 +51,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     bool m_buildingIndex = false;
     bool m_tickWaiting = false;
+    // The place named in answer to the question, and the drive it became.
+    QString m_chosenPlace;
+    std::optional<QChar> m_chosenDrive;
 };

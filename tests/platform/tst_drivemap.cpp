@@ -98,14 +98,37 @@ private Q_SLOTS:
         QCOMPARE(mounts[3].mountPoint, QStringLiteral("/mnt/caf\u00e9\\0"));
     }
 
+    void addTakesTheFirstFreeLetterFromD()
+    {
+        DriveMap drives = DriveMap::fromSpec(QStringLiteral("D=/cdrom;F=/media/stick"));
+        QCOMPARE(drives.add(QStringLiteral("/srv/anthology.iso")), QChar(u'E'));
+        QCOMPARE(drives.add(QStringLiteral("/srv/copy/")), QChar(u'G'));
+        // A place mapped already keeps its letter.
+        QCOMPARE(drives.add(QStringLiteral("/srv/anthology.iso")), QChar(u'E'));
+        QCOMPARE(describe(drives), QStringLiteral("D=/cdrom;E=/srv/anthology.iso;F=/media/stick;G=/srv/copy"));
+
+        QList<DriveMap::Mount> mounts;
+        for (int i = 0; i < 23; ++i)
+            mounts.append(mount(QStringLiteral("/media/disc%1").arg(i, 2, 10, QLatin1Char('0'))));
+        DriveMap full = DriveMap::fromMounts(mounts);
+        QVERIFY(!full.add(QStringLiteral("/srv/anthology.iso")));
+        QCOMPARE(full.folders().size(), 23);
+    }
+
     void fromEnvironmentPrefersVireonDrives()
     {
         qputenv("VIREON_DRIVES", "f=/srv/anthology/");
         QCOMPARE(describe(DriveMap::fromEnvironment()), QStringLiteral("F=/srv/anthology"));
+        // The drives it names are all there is: a chosen disc waits for a start without it.
+        QCOMPARE(describe(DriveMap::fromEnvironment(QStringLiteral("/srv/chosen.iso"))),
+                 QStringLiteral("F=/srv/anthology"));
         // Set but empty means no explicit map: the mounted volumes count.
         qputenv("VIREON_DRIVES", "");
         QCOMPARE(describe(DriveMap::fromEnvironment()),
                  describe(DriveMap::fromMounts(DriveMap::currentMounts())));
+        DriveMap mounted = DriveMap::fromMounts(DriveMap::currentMounts());
+        QVERIFY(mounted.add(QStringLiteral("/srv/chosen.iso")));
+        QCOMPARE(describe(DriveMap::fromEnvironment(QStringLiteral("/srv/chosen.iso"))), describe(mounted));
         qunsetenv("VIREON_DRIVES");
     }
 };

@@ -108,6 +108,10 @@ public:
     {
         values.insert(application + u'/' + section + u'/' + key, value);
     }
+    void remove(const QString &application, const QString &section, const QString &key) override
+    {
+        values.remove(application + u'/' + section + u'/' + key);
+    }
 
     QHash<QString, QString> values;
 };

@@ -36,6 +36,12 @@ std::optional<QString> RecordingDialogs::saveFile(const SaveFile &request)
     return saveAnswers.isEmpty() ? std::nullopt : saveAnswers.takeFirst();
 }
 
+std::optional<QString> RecordingDialogs::openPlace(const OpenPlace &request)
+{
+    openRequests << request;
+    return openAnswers.isEmpty() ? std::nullopt : openAnswers.takeFirst();
+}
+
 bool RecordingDialogs::printerSetup(PrinterChoice &choice)
 {
     ++printerSetups;

@@ -21,7 +21,7 @@ struct UnexpectedModalWindow
 // Records every box and answers from a script; with the script used up it
 // gives each box its first button's answer (OK or Yes). A Retry box without
 // a scripted answer fails the test: answering Retry for ever would hang it.
-// The file-save and printer-setup dialogs answer from their own scripts and
+// The file-save, open and printer-setup dialogs answer from their own scripts and
 // cancel when those are used up. Modal windows belong to window tests
 // (ScriptedDialogs); here one fails the test.
 class RecordingDialogs : public Dialogs
@@ -30,6 +30,7 @@ public:
     Answer message(const Message &box) override;
     int runModal(QDialog &window) override;
     std::optional<QString> saveFile(const SaveFile &request) override;
+    std::optional<QString> openPlace(const OpenPlace &request) override;
     bool printerSetup(PrinterChoice &choice) override;
 
     void script(QList<Answer> answers) { m_answers = std::move(answers); }
@@ -43,6 +44,9 @@ public:
     // nothing: the user cancels.
     QList<std::optional<QString>> saveAnswers;
     QList<SaveFile> saveRequests;
+    // The folder or file the open dialog gives; nothing: the user cancels.
+    QList<std::optional<QString>> openAnswers;
+    QList<OpenPlace> openRequests;
     // The choice the printer setup confirms; nothing: the user cancels.
     QList<std::optional<PrinterChoice>> printerAnswers;
     int printerSetups = 0;

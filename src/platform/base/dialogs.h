@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -38,6 +39,19 @@ public:
         QString fileName;
     };
 
+    // The open dialog for a place that may be a folder or a file: its title,
+    // one sentence that says what to choose, the file filters, the folder it
+    // opens in, and which folders are a choice themselves (the others open,
+    // as folders do in the dialog).
+    struct OpenPlace
+    {
+        QString title;
+        QString explanation;
+        QList<QPair<QString, QString>> filters;
+        QString folder;
+        std::function<bool(const QString &folder)> acceptsFolder;
+    };
+
     virtual ~Dialogs() = default;
     virtual Answer message(const Message &box) = 0;
     // Runs a window modally and returns its result (QDialog::Accepted or
@@ -45,6 +59,8 @@ public:
     virtual int runModal(QDialog &window) = 0;
     // The native path chosen, or nothing when the user cancelled.
     virtual std::optional<QString> saveFile(const SaveFile &request) = 0;
+    // The native path of the folder or file chosen, or nothing when the user cancelled.
+    virtual std::optional<QString> openPlace(const OpenPlace &request) = 0;
     // Lets the user choose the printer and its paper; the choice is changed
     // only when the dialog is confirmed (true).
     virtual bool printerSetup(PrinterChoice &choice) = 0;

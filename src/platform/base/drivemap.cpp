@@ -58,12 +58,15 @@ DriveMap::DriveMap(QMap<QChar, QString> folders)
         m_folders.insert(it.key().toUpper(), it.value());
 }
 
-DriveMap DriveMap::fromEnvironment()
+DriveMap DriveMap::fromEnvironment(const QString &chosenDisc)
 {
     const QString spec = qEnvironmentVariable("VIREON_DRIVES");
     if (!spec.isEmpty())
         return fromSpec(spec);
-    return fromMounts(currentMounts());
+    DriveMap drives = fromMounts(currentMounts());
+    if (!chosenDisc.isEmpty())
+        drives.add(chosenDisc);
+    return drives;
 }
 
 DriveMap DriveMap::fromSpec(const QString &spec)
@@ -120,6 +123,22 @@ QList<DriveMap::Mount> DriveMap::parseMounts(const QByteArray &table)
             QFile::decodeName(decodeMountField(fields[2])) });
     }
     return mounts;
+}
+
+std::optional<QChar> DriveMap::add(const QString &folder)
+{
+    const QString native = withoutTrailingSeparators(folder);
+    for (auto it = m_folders.cbegin(); it != m_folders.cend(); ++it) {
+        if (it.value() == native)
+            return it.key();
+    }
+    for (QChar letter = u'D'; isDriveLetter(letter); letter = QChar(letter.unicode() + 1)) {
+        if (!m_folders.contains(letter)) {
+            m_folders.insert(letter, native);
+            return letter;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<QString> DriveMap::folderOf(QChar letter) const

@@ -3,6 +3,8 @@
 #include "discimage.h"
 #include "nativefs.h"
 
+#include <cstdio>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -88,7 +90,11 @@ bool copyInto(QIODevice &in, const QString &target)
     // Qt's file classes cannot name a file whose name is not UTF-8.
     if (NativeFs::hasRawBytes(target))
         return false;
-    QSaveFile out(target);
+    // A link in the program folder stands for a file that came with the
+    // program: the new file replaces the link, never the file it leads to
+    // (which QSaveFile would write).
+    const QString written = QFileInfo(target).isSymLink() ? target + QStringLiteral(".new") : target;
+    QSaveFile out(written);
     if (!out.open(QIODevice::WriteOnly))
         return false;
     QByteArray chunk(CopyChunkSize, Qt::Uninitialized);
@@ -107,7 +113,14 @@ bool copyInto(QIODevice &in, const QString &target)
             break;
         }
     }
-    return out.commit();
+    if (!out.commit())
+        return false;
+    if (written == target)
+        return true;
+    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    QFile::remove(written);
+    return false;
 }
 }
 

@@ -36,6 +36,9 @@ public:
     MediaFs(const MediaFs &) = delete;
     MediaFs &operator=(const MediaFs &) = delete;
 
+    // Maps a folder or disc image to the first free drive letter (DriveMap::add).
+    std::optional<QChar> addDrive(const QString &folder) { return m_drives.add(folder); }
+
     // The native path of an existing file or folder, or nothing; also nothing
     // inside a disc image, which has no native paths (see nativeFile).
     std::optional<QString> resolve(const QString &mediaPath) const;

@@ -32,6 +32,13 @@ void QtSettingsStore::write(const QString &application, const QString &section, 
     settings.sync();
 }
 
+void QtSettingsStore::remove(const QString &application, const QString &section, const QString &key)
+{
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, Organization, application);
+    settings.remove(keyOf(section, key));
+    settings.sync();
+}
+
 QString QtSettingsStore::fileOf(const QString &application)
 {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, Organization, application).fileName();

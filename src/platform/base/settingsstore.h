@@ -11,6 +11,7 @@ public:
                          const QString &defaultValue) const = 0;
     virtual void write(const QString &application, const QString &section, const QString &key,
                        const QString &value) = 0;
+    virtual void remove(const QString &application, const QString &section, const QString &key) = 0;
 };
 
 // QSettings in INI form under the user's configuration folder:
@@ -22,6 +23,7 @@ public:
                  const QString &defaultValue) const override;
     void write(const QString &application, const QString &section, const QString &key,
                const QString &value) override;
+    void remove(const QString &application, const QString &section, const QString &key) override;
     // Where the settings of the application are kept (shown in the README).
     static QString fileOf(const QString &application);
 };

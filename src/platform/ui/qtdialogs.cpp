@@ -1,5 +1,6 @@
 #include "qtdialogs.h"
 
+#include "placedialog.h"
 #include "platform/base/printer.h"
 
 #include <QApplication>
@@ -106,6 +107,18 @@ std::optional<QString> QtDialogs::saveFile(const SaveFile &request)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+std::optional<QString> QtDialogs::openPlace(const OpenPlace &request)
+{
+    PlaceDialog dialog(request, QApplication::activeWindow());
+    // The question may come while the busy pointer is up.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = dialog.exec();
+    QApplication::restoreOverrideCursor();
+    if (result != QDialog::Accepted || dialog.chosen().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(dialog.chosen());
 }
 
 bool QtDialogs::printerSetup(PrinterChoice &choice)

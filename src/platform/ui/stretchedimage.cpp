@@ -40,11 +40,15 @@ void StretchedImage::paintEvent(QPaintEvent *)
     if (m_image.isNull() || width() <= 0 || height() <= 0)
         return;
     const QRect place = pictureRect();
-    if (m_scaled.size() != place.size()) {
-        m_scaled = QPixmap::fromImage(
-            m_image.size() == place.size()
-                ? m_image
-                : m_image.scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // Scaled to the device pixels the place covers, so that a zoomed program
+    // shows the picture as sharply as it was decoded.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(place.size()) * ratio).toSize();
+    if (m_scaled.size() != pixels || m_scaled.devicePixelRatio() != ratio) {
+        m_scaled = QPixmap::fromImage(m_image.size() == pixels
+                                          ? m_image
+                                          : m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_scaled.setDevicePixelRatio(ratio);
     }
     QPainter(this).drawPixmap(place.topLeft(), m_scaled);
 }
