@@ -1,6 +1,7 @@
 #include "pdftext.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -34,4 +35,15 @@ QStringList pdfWords(const QString &file, int page)
         arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
     arguments << file << QStringLiteral("-");
     return run(QStringLiteral("pdftotext"), arguments).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+QImage pdfPageImage(const QString &file, int page, int dotsPerInch)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
+    run(QStringLiteral("pdftoppm"), { QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+                                      QString::number(dotsPerInch), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                                      number, file, prefix });
+    return QImage(prefix + QStringLiteral(".png"));
 }

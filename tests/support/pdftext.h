@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -10,3 +11,5 @@ bool pdfToolsAvailable();
 int pdfPageCount(const QString &file);
 // The words of one page (1-based), or of the whole file with page 0.
 QStringList pdfWords(const QString &file, int page = 0);
+// One page (1-based) rendered at the resolution given; null when it cannot be.
+QImage pdfPageImage(const QString &file, int page, int dotsPerInch);
