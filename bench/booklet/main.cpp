@@ -32,7 +32,8 @@ int pageCount(const QString &pdf)
     info.start(QStringLiteral("pdfinfo"), { pdf });
     if (!info.waitForFinished(30000))
         return 0;
-    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
+    static const QRegularExpression pages(
+        QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
     return pages.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
 }
 }
@@ -52,7 +53,8 @@ int main(int argc, char *argv[])
         disc = temp.filePath(QStringLiteral("disc"));
     }
     const MediaFs fs(DriveMap({ { u'E', disc } }));
-    const BookletRules::Plan plan = BookletRules::plan({ true, true, true, true, QStringLiteral("1955"), QStringLiteral("2002") });
+    const BookletRules::Plan plan
+        = BookletRules::plan({ true, true, true, true, QStringLiteral("1955"), QStringLiteral("2002") });
 
     QList<double> runs;
     BookletResult result;
@@ -63,7 +65,8 @@ int main(int argc, char *argv[])
         result = printBooklet(fs, printer, QStringLiteral("E:"), plan);
         runs << timer.nsecsElapsed() / 1e6;
         if (!result.errorCode.isEmpty()) {
-            out << "The booklet failed with " << result.errorCode << ": " << result.outcome.failure << Qt::endl;
+            out << "The booklet failed with " << result.errorCode << ": " << result.outcome.failure
+                << Qt::endl;
             return 1;
         }
     }
@@ -71,10 +74,10 @@ int main(int argc, char *argv[])
     const QString pdf = result.outcome.pdfFile;
     out << "Full booklet, 1955 to 2002 with cover and introduction: " << plan.items.size() << " items\n";
     out << "  printed to one PDF in " << QString::number(runs.at(1), 'f', 0) << " ms (median of 3; fastest "
-        << QString::number(runs.constFirst(), 'f', 0) << " ms, slowest " << QString::number(runs.constLast(), 'f', 0)
-        << " ms)\n";
-    out << "  " << pageCount(pdf) << " pages, " << QString::number(QFileInfo(pdf).size() / 1024.0 / 1024.0, 'f', 2)
-        << " MB\n";
+        << QString::number(runs.constFirst(), 'f', 0) << " ms, slowest "
+        << QString::number(runs.constLast(), 'f', 0) << " ms)\n";
+    out << "  " << pageCount(pdf) << " pages, "
+        << QString::number(QFileInfo(pdf).size() / 1024.0 / 1024.0, 'f', 2) << " MB\n";
     out << "  target: under 5000 ms" << (runs.at(1) < 5000 ? "" : " - MISSED") << Qt::endl;
     return 0;
 }

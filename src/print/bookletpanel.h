@@ -50,13 +50,13 @@ private:
     MainWindowHost &m_host;
 
     QLabel *Label3 = nullptr;
-    std::array<QCheckBox *, 4> m_Check1{};
+    std::array<QCheckBox *, 4> m_Check1 {};
     QGroupBox *Frame2 = nullptr;
     StretchedImage *Image3 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label6 = nullptr;
-    std::array<QListWidget *, 2> m_List1{};
+    std::array<QListWidget *, 2> m_List1 {};
     SSCommand *cmdPrint = nullptr;
     SSCommand *SSCommand7 = nullptr;
     SSCommand *cmdOK = nullptr;

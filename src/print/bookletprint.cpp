@@ -67,7 +67,7 @@ private:
             return false;
         if (m_last != Last::Nothing)
             m_printer.newPage();
-        printRichTextPages(m_printer, document, PageMargins{ OneInch, OneInch, OneInch, OneInch });
+        printRichTextPages(m_printer, document, PageMargins { OneInch, OneInch, OneInch, OneInch });
         // The layout cache holds this document only: let it go with it.
         m_printer.releaseRichText();
         m_last = Last::Document;
@@ -85,10 +85,10 @@ private:
 };
 }
 
-BookletResult printBooklet(const MediaFs &fs, Printer &printer, const QString &mediaRoot,
-                           const BookletRules::Plan &plan)
+BookletResult printBooklet(
+    const MediaFs &fs, Printer &printer, const QString &mediaRoot, const BookletRules::Plan &plan)
 {
-    BookletResult result{ plan.rangeError, {} };
+    BookletResult result { plan.rangeError, {} };
     BookletJob job(fs, printer, mediaRoot);
     for (const Item &item : plan.items) {
         if (!job.print(item)) {

@@ -24,5 +24,5 @@ inline const QString BookletJobName = QStringLiteral("The Vireon Anthology Bookl
 // natural size, then every document with one-inch margins, each starting on
 // a page of its own. A picture or document that cannot be loaded stops the
 // booklet there; what was printed before it still comes out.
-BookletResult printBooklet(const MediaFs &fs, Printer &printer, const QString &mediaRoot,
-                           const BookletRules::Plan &plan);
+BookletResult printBooklet(
+    const MediaFs &fs, Printer &printer, const QString &mediaRoot, const BookletRules::Plan &plan);

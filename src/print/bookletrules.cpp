@@ -18,12 +18,12 @@ int leadingNumber(const QString &text)
 
 Item picture(const QString &path, int left, int top)
 {
-    return Item{ Item::Kind::Picture, path, QPoint(left, top) };
+    return Item { Item::Kind::Picture, path, QPoint(left, top) };
 }
 
 Item document(const QString &name)
 {
-    return Item{ Item::Kind::Document, QStringLiteral("\\RichText\\") + name, QPoint() };
+    return Item { Item::Kind::Document, QStringLiteral("\\RichText\\") + name, QPoint() };
 }
 }
 
@@ -74,7 +74,8 @@ Plan plan(const Choice &choice)
         if (choice.description)
             booklet.items << document(p + QStringLiteral("desc.rtf"));
         if (choice.details) {
-            booklet.items << document(p + QStringLiteral("opts.rtf")) << document(p + QStringLiteral("stats.rtf"))
+            booklet.items << document(p + QStringLiteral("opts.rtf"))
+                          << document(p + QStringLiteral("stats.rtf"))
                           << document(p + QStringLiteral("colors.rtf"));
         }
     }

@@ -55,7 +55,8 @@ void writePrinterChoice(SettingsStore &settings, const PrinterChoice &choice)
     settings.write(ProgramTitle, Section, NameKey, choice.printerName);
     settings.write(ProgramTitle, Section, PaperKey, paperText(choice.pageSize));
     settings.write(ProgramTitle, Section, OrientationKey,
-                   choice.orientation == QPageLayout::Landscape ? QStringLiteral("Landscape") : QStringLiteral("Portrait"));
+        choice.orientation == QPageLayout::Landscape ? QStringLiteral("Landscape")
+                                                     : QStringLiteral("Portrait"));
 }
 
 void mnuPrint_Click(Platform &platform, MainWindowHost &host)

@@ -53,11 +53,19 @@ int helpContextOf(const QAction *entry)
 
 int windowHelpContext(const QString &designedName)
 {
-    static const QHash<QString, int> contexts{
-        { QStringLiteral("Form1"), 1100 },     { QStringLiteral("pnlPrint"), 1110 },  { QStringLiteral("pnlSSaver"), 1120 },
-        { QStringLiteral("pnlProgress"), 1130 }, { QStringLiteral("pnlSound"), 1140 }, { QStringLiteral("txtForm"), 1150 },
-        { QStringLiteral("frmScroll"), 1160 }, { QStringLiteral("frmSlide"), 1170 },  { QStringLiteral("frmMovie"), 1180 },
-        { QStringLiteral("frmSSPhoto"), 1190 }, { QStringLiteral("frmAbout"), 1200 }, { QStringLiteral("frmHelp"), 1210 },
+    static const QHash<QString, int> contexts {
+        { QStringLiteral("Form1"), 1100 },
+        { QStringLiteral("pnlPrint"), 1110 },
+        { QStringLiteral("pnlSSaver"), 1120 },
+        { QStringLiteral("pnlProgress"), 1130 },
+        { QStringLiteral("pnlSound"), 1140 },
+        { QStringLiteral("txtForm"), 1150 },
+        { QStringLiteral("frmScroll"), 1160 },
+        { QStringLiteral("frmSlide"), 1170 },
+        { QStringLiteral("frmMovie"), 1180 },
+        { QStringLiteral("frmSSPhoto"), 1190 },
+        { QStringLiteral("frmAbout"), 1200 },
+        { QStringLiteral("frmHelp"), 1210 },
     };
     return contexts.value(designedName);
 }

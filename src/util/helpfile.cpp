@@ -43,7 +43,8 @@ HelpManual::Parsed HelpManual::parse(const QByteArray &bytes)
     if (first.startsWith(QChar(0xfeff)))
         first.remove(0, 1);
     if (first != QString::fromLatin1(Header))
-        return { std::nullopt, QStringLiteral("the file does not begin with \"") + QString::fromLatin1(Header) + u'"' };
+        return { std::nullopt,
+            QStringLiteral("the file does not begin with \"") + QString::fromLatin1(Header) + u'"' };
 
     HelpManual manual;
     std::optional<int> current;
@@ -58,12 +59,15 @@ HelpManual::Parsed HelpManual::parse(const QByteArray &bytes)
             if (!context || title.isEmpty())
                 return { std::nullopt, atLine(number, QStringLiteral("a topic needs a number and a title")) };
             if (manual.m_topics.contains(*context))
-                return { std::nullopt, atLine(number, QStringLiteral("topic ") + QString::number(*context)
-                                                          + QStringLiteral(" is there twice")) };
-            manual.m_topics.insert(*context, HelpTopic{ *context, title, QString() });
+                return { std::nullopt,
+                    atLine(number,
+                        QStringLiteral("topic ") + QString::number(*context)
+                            + QStringLiteral(" is there twice")) };
+            manual.m_topics.insert(*context, HelpTopic { *context, title, QString() });
             current = context;
         } else if (line.startsWith(u'@')) {
-            return { std::nullopt, atLine(number, QStringLiteral("unknown instruction ") + line.section(u' ', 0, 0)) };
+            return { std::nullopt,
+                atLine(number, QStringLiteral("unknown instruction ") + line.section(u' ', 0, 0)) };
         } else if (current) {
             manual.m_topics[*current].html += line + u'\n';
         } else if (!line.trimmed().isEmpty()) {

@@ -92,7 +92,7 @@ HelpWindow::HelpWindow(Platform &platform, QWidget *owner)
     m_status->setObjectName(QStringLiteral("lblStatus"));
 
     auto *buttons = new QHBoxLayout;
-    for (QWidget *item : std::initializer_list<QWidget *>{ m_contents, m_back, m_forward, m_print })
+    for (QWidget *item : std::initializer_list<QWidget *> { m_contents, m_back, m_forward, m_print })
         buttons->addWidget(item);
     buttons->addStretch();
     buttons->addWidget(m_find);
@@ -125,21 +125,21 @@ void HelpWindow::open(const QString &helpFile, const std::optional<QString> &nat
     m_manual.reset();
     if (!nativeFile)
         return showProblem(QStringLiteral("The help file cannot be found"),
-                           QStringLiteral("The help file ") + helpFile + QStringLiteral(" is not there, and there is no ")
-                               + helpFile.section(u'\\', -1) + QStringLiteral(" in the program folder either."));
+            QStringLiteral("The help file ") + helpFile + QStringLiteral(" is not there, and there is no ")
+                + helpFile.section(u'\\', -1) + QStringLiteral(" in the program folder either."));
     const QString shownName = QDir::toNativeSeparators(*nativeFile);
     QFile file(*nativeFile);
     if (!file.open(QIODevice::ReadOnly))
         return showProblem(QStringLiteral("The help file cannot be read"),
-                           QStringLiteral("The help file ") + shownName + QStringLiteral(" cannot be read: ")
-                               + file.errorString() + u'.');
+            QStringLiteral("The help file ") + shownName + QStringLiteral(" cannot be read: ")
+                + file.errorString() + u'.');
     HelpManual::Parsed parsed = HelpManual::parse(file.read(HelpManual::SizeLimit + 1));
     if (!parsed.manual)
         return showProblem(QStringLiteral("The help file is damaged"),
-                           QStringLiteral("The help file ") + shownName
-                               + QStringLiteral(" is damaged and cannot be shown (") + parsed.error + QStringLiteral(")."));
+            QStringLiteral("The help file ") + shownName + QStringLiteral(" is damaged and cannot be shown (")
+                + parsed.error + QStringLiteral(")."));
     m_manual = std::move(parsed.manual);
-    for (QWidget *item : std::initializer_list<QWidget *>{ m_contents, m_find, m_findNext, m_print })
+    for (QWidget *item : std::initializer_list<QWidget *> { m_contents, m_find, m_findNext, m_print })
         item->setEnabled(true);
     m_status->clear();
     showTopic(context);
@@ -147,11 +147,11 @@ void HelpWindow::open(const QString &helpFile, const std::optional<QString> &nat
 
 void HelpWindow::showProblem(const QString &title, const QString &text)
 {
-    for (QWidget *item : std::initializer_list<QWidget *>{ m_contents, m_find, m_findNext, m_print })
+    for (QWidget *item : std::initializer_list<QWidget *> { m_contents, m_find, m_findNext, m_print })
         item->setEnabled(false);
     m_browser->clearHistory();
-    m_browser->setHtml(QStringLiteral("<h2>") + title.toHtmlEscaped() + QStringLiteral("</h2><p>") + text.toHtmlEscaped()
-                       + QStringLiteral("</p>"));
+    m_browser->setHtml(QStringLiteral("<h2>") + title.toHtmlEscaped() + QStringLiteral("</h2><p>")
+        + text.toHtmlEscaped() + QStringLiteral("</p>"));
     m_status->setText(title);
 }
 
@@ -183,7 +183,8 @@ void HelpWindow::findNext()
         return;
     // On through the topics after this one, and round to this one's beginning.
     const QList<int> order = m_manual->topics().keys();
-    const qsizetype here = qMax<qsizetype>(0, order.indexOf(currentTopic().value_or(HelpManual::ContentsPage)));
+    const qsizetype here
+        = qMax<qsizetype>(0, order.indexOf(currentTopic().value_or(HelpManual::ContentsPage)));
     for (qsizetype step = 1; step <= order.size(); ++step) {
         const int context = order.at((here + step) % order.size());
         if (!plainText(*m_manual->topic(context)).contains(text, Qt::CaseInsensitive))
@@ -201,15 +202,15 @@ void HelpWindow::findNext()
 void HelpWindow::printTopic()
 {
     const PrintOutcome outcome = PrintRichText(m_platform.printer, *m_browser->document(),
-                                               PageMargins{ OneInch, OneInch, OneInch, OneInch }, windowTitle());
+        PageMargins { OneInch, OneInch, OneInch, OneInch }, windowTitle());
     QStringList message;
     if (!outcome.printed)
         message << QStringLiteral("The help topic could not be printed.") << QString() << outcome.failure;
     else if (!outcome.pdfFile.isEmpty())
-        message << QStringLiteral("No printer is set up, so the help topic was saved as a PDF file:") << QString()
-                << outcome.pdfFile;
+        message << QStringLiteral("No printer is set up, so the help topic was saved as a PDF file:")
+                << QString() << outcome.pdfFile;
     else
         message << QStringLiteral("Printing complete!");
     m_platform.dialogs.message({ ProgramTitle, joinLines(message), Dialogs::Buttons::Ok,
-                                 outcome.printed ? Dialogs::Icon::Exclamation : Dialogs::Icon::Critical });
+        outcome.printed ? Dialogs::Icon::Exclamation : Dialogs::Icon::Critical });
 }

@@ -30,10 +30,12 @@ class Fixture
 public:
     Fixture()
     {
-        for (const char *name : { "graphics/logoBW.jpg", "clipart/55clip.jpg", "graphics/bklettxt.jpg", "graphics/quillon3.jpg" })
+        for (const char *name :
+            { "graphics/logoBW.jpg", "clipart/55clip.jpg", "graphics/bklettxt.jpg", "graphics/quillon3.jpg" })
             writePhoto(dir.filePath(QStringLiteral("disc/") + QLatin1String(name)));
         for (const char *name : { "introduction", "55desc", "55opts", "55stats", "55colors" })
-            writeDocument(dir.filePath(QStringLiteral("disc/richtext/") + QLatin1String(name) + QStringLiteral(".rtf")));
+            writeDocument(dir.filePath(
+                QStringLiteral("disc/richtext/") + QLatin1String(name) + QStringLiteral(".rtf")));
         writePhoto(dir.filePath(QStringLiteral("disc/birds/55010.jpg")));
         run.startup.run({});
         run.startup.Timer1_Timer();
@@ -44,8 +46,14 @@ public:
     ~Fixture() { window->close(); }
 
     void open() { window->menu(QStringLiteral("mnuPrnt"))->trigger(); }
-    QCheckBox *box(int index) const { return control<QCheckBox>(panel, QStringLiteral("Check1(%1)").arg(index)); }
-    QListWidget *list(int index) const { return control<QListWidget>(panel, QStringLiteral("List1(%1)").arg(index)); }
+    QCheckBox *box(int index) const
+    {
+        return control<QCheckBox>(panel, QStringLiteral("Check1(%1)").arg(index));
+    }
+    QListWidget *list(int index) const
+    {
+        return control<QListWidget>(panel, QStringLiteral("List1(%1)").arg(index));
+    }
     SSCommand *button(const QString &name) const { return control<SSCommand>(panel, name); }
     void chooseYears(const QString &from, const QString &to)
     {
@@ -55,10 +63,13 @@ public:
                 list(i)->findItems(year, Qt::MatchExactly).constFirst()->setSelected(true);
         }
     }
-    QString lastMessage() const { return run.dialogs.shown().isEmpty() ? QString() : run.dialogs.last().text; }
+    QString lastMessage() const
+    {
+        return run.dialogs.shown().isEmpty() ? QString() : run.dialogs.last().text;
+    }
 
     QTemporaryDir dir;
-    Harness run{ dir };
+    Harness run { dir };
     MainWindow *window = nullptr;
     QWidget *panel = nullptr;
 };
@@ -79,8 +90,9 @@ private Q_SLOTS:
         Fixture f;
         QVERIFY(f.panel->isHidden());
         QCOMPARE(f.panel->size(), QSize(401, 393));
-        QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label3"))->text(), QStringLiteral("Print Vireon Booklet"));
-        const QStringList captions{ " Cover", " Introduction", " Description", " Details" };
+        QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label3"))->text(),
+            QStringLiteral("Print Vireon Booklet"));
+        const QStringList captions { " Cover", " Introduction", " Description", " Details" };
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(f.box(i)->text(), captions.at(i));
             QVERIFY(!f.box(i)->isChecked());
@@ -92,7 +104,8 @@ private Q_SLOTS:
         QCOMPARE(f.box(3)->parentWidget(), frame);
         QCOMPARE(f.box(3)->pos(), QPoint(8, 56));
         QCOMPARE(control<>(f.panel, QStringLiteral("Image3"))->geometry(), QRect(88, 152, 225, 129));
-        QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label5"))->text(), QStringLiteral("Choose print range:"));
+        QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label5"))->text(),
+            QStringLiteral("Choose print range:"));
         QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label4"))->text(), QStringLiteral("From:"));
         QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label6"))->text(), QStringLiteral("To:"));
         QCOMPARE(f.list(1)->geometry(), QRect(184, 312, 81, 52));
@@ -114,7 +127,8 @@ private Q_SLOTS:
         QVERIFY(f.panel->isVisible());
         QCOMPARE(f.panel->y(), control<>(f.window, QStringLiteral("Image4"))->y() + 5);
         const QWidget *exit = control<>(f.window, QStringLiteral("cmdExit"));
-        QCOMPARE(f.panel->x(), (exit->mapTo(f.window->centralWidget(), QPoint(exit->width(), 0)).x() - 401) / 2);
+        QCOMPARE(
+            f.panel->x(), (exit->mapTo(f.window->centralWidget(), QPoint(exit->width(), 0)).x() - 401) / 2);
 
         QTest::mouseClick(f.box(0), Qt::LeftButton);
         QTest::mouseClick(f.box(2), Qt::LeftButton);
@@ -167,8 +181,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("code");
-        QTest::newRow("no From year") << QString() << "1957" << "ER034";
-        QTest::newRow("1960 to 1955") << "1960" << "1955" << "ER036";
+        QTest::newRow("no From year") << QString() << "1957"
+                                      << "ER034";
+        QTest::newRow("1960 to 1955") << "1960"
+                                      << "1955"
+                                      << "ER036";
     }
     void rangeErrorsAfterThePrintedCover()
     {

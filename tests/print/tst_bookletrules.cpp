@@ -67,7 +67,7 @@ private Q_SLOTS:
         choice.cover = true;
         const Plan plan = BookletRules::plan(choice);
         QCOMPARE(plan.rangeError, QString());
-        const QList<Item> cover{
+        const QList<Item> cover {
             { Item::Kind::Picture, "\\graphics\\logoBW.jpg", QPoint(1600, 1600) },
             { Item::Kind::Picture, "\\clipart\\55clip.jpg", QPoint(2200, 4300) },
             { Item::Kind::Picture, "\\graphics\\bklettxt.jpg", QPoint(500, 8800) },
@@ -80,17 +80,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<Choice>("choice");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("descriptions 1955 to 1957") << years("1955", "1957", true, false)
-                                                   << QStringList{ "55desc.rtf", "56desc.rtf", "57desc.rtf" };
-        QTest::newRow("details 1966 to 2002")
-            << years("1966", "2002", false, true)
-            << QStringList{ "66opts.rtf", "66stats.rtf", "66colors.rtf", "A2opts.rtf", "A2stats.rtf", "A2colors.rtf" };
-        QTest::newRow("description before details")
-            << years("1957", "1957", true, true)
-            << QStringList{ "57desc.rtf", "57opts.rtf", "57stats.rtf", "57colors.rtf" };
+        QTest::newRow("descriptions 1955 to 1957")
+            << years("1955", "1957", true, false) << QStringList { "55desc.rtf", "56desc.rtf", "57desc.rtf" };
+        QTest::newRow("details 1966 to 2002") << years("1966", "2002", false, true)
+                                              << QStringList { "66opts.rtf", "66stats.rtf", "66colors.rtf",
+                                                     "A2opts.rtf", "A2stats.rtf", "A2colors.rtf" };
+        QTest::newRow("description before details") << years("1957", "1957", true,
+            true) << QStringList { "57desc.rtf", "57opts.rtf", "57stats.rtf", "57colors.rtf" };
         Choice introduction = years("2002", "2002", true, false);
         introduction.introduction = true;
-        QTest::newRow("introduction first") << introduction << QStringList{ "introduction.rtf", "A2desc.rtf" };
+        QTest::newRow("introduction first")
+            << introduction << QStringList { "introduction.rtf", "A2desc.rtf" };
     }
     void documentsInPrintOrder()
     {
@@ -109,9 +109,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("code");
-        QTest::newRow("no From year") << "" << "1957" << "ER034";
-        QTest::newRow("no To year") << "1957" << "" << "ER034";
-        QTest::newRow("To before From") << "1960" << "1955" << "ER036";
+        QTest::newRow("no From year") << ""
+                                      << "1957"
+                                      << "ER034";
+        QTest::newRow("no To year") << "1957"
+                                    << ""
+                                    << "ER034";
+        QTest::newRow("To before From") << "1960"
+                                        << "1955"
+                                        << "ER036";
     }
     void rangeErrorsFollowCoverAndIntroduction()
     {
@@ -124,7 +130,7 @@ private Q_SLOTS:
         const Plan plan = BookletRules::plan(choice);
         QCOMPARE(plan.rangeError, code);
         QCOMPARE(plan.items.size(), 5);
-        QCOMPARE(documents(plan), QStringList{ "introduction.rtf" });
+        QCOMPARE(documents(plan), QStringList { "introduction.rtf" });
     }
 };
 

@@ -36,7 +36,8 @@ void writeFile(const QString &file, const QByteArray &bytes)
 class Fixture
 {
 public:
-    explicit Fixture(QSize screen = QSize(800, 600)) : run(dir, screen)
+    explicit Fixture(QSize screen = QSize(800, 600))
+        : run(dir, screen)
     {
         writePhoto(dir.filePath(QStringLiteral("disc/birds/55010.jpg")));
         writeFile(dir.filePath(QStringLiteral("program/Vireon.HLP")), helpFile());
@@ -82,10 +83,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("helpFile");
-        QTest::newRow("plain folder") << "C:\\VIREON" << "C:\\VIREON\\Vireon.HLP";
-        QTest::newRow("trailing backslash") << "C:\\" << "C:\\Vireon.HLP";
-        QTest::newRow("trailing backslash and blanks") << "C:\\Apps\\  " << "C:\\Apps\\  Vireon.HLP";
-        QTest::newRow("native folder") << "/opt/vireon" << "/opt/vireon\\Vireon.HLP";
+        QTest::newRow("plain folder") << "C:\\VIREON"
+                                      << "C:\\VIREON\\Vireon.HLP";
+        QTest::newRow("trailing backslash") << "C:\\"
+                                            << "C:\\Vireon.HLP";
+        QTest::newRow("trailing backslash and blanks") << "C:\\Apps\\  "
+                                                       << "C:\\Apps\\  Vireon.HLP";
+        QTest::newRow("native folder") << "/opt/vireon"
+                                       << "/opt/vireon\\Vireon.HLP";
     }
     void attachHelpSetsTheHelpFile()
     {
@@ -110,7 +115,8 @@ private Q_SLOTS:
         // The help file setting still names the fixed path: the manual is found in the program folder.
         QVERIFY(f.help() && f.help()->isVisible());
         QCOMPARE(f.help()->currentTopic(), 0);
-        QVERIFY(f.page().startsWith(QStringLiteral("The Vireon Anthology Help\nWelcome to The Vireon Anthology")));
+        QVERIFY(f.page().startsWith(
+            QStringLiteral("The Vireon Anthology Help\nWelcome to The Vireon Anthology")));
 
         // A link, Back, Forward and Contents.
         auto *browser = control<QTextBrowser>(f.help(), QStringLiteral("txtHelp"));
@@ -143,7 +149,7 @@ private Q_SLOTS:
         control<QLineEdit>(f.help(), QStringLiteral("txtFind"))->setText(QStringLiteral("carburettor"));
         f.help()->findNext();
         QCOMPARE(control<QLabel>(f.help(), QStringLiteral("lblStatus"))->text(),
-                 QStringLiteral("\"carburettor\" is not in the manual."));
+            QStringLiteral("\"carburettor\" is not in the manual."));
     }
 
     void aTopicPrints()
@@ -161,7 +167,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("heading");
         QTest::newRow("missing") << QByteArray() << "The help file cannot be found";
         QTest::newRow("an RTF file") << QByteArray("{\\rtf1\\ansi Help}") << "The help file is damaged";
-        QTest::newRow("binary") << QByteArray("\x3f\x5f\x03\x00\xff\xfe\x00\x01", 8) << "The help file is damaged";
+        QTest::newRow("binary") << QByteArray("\x3f\x5f\x03\x00\xff\xfe\x00\x01", 8)
+                                << "The help file is damaged";
     }
     void aMissingOrDamagedHelpFileIsSaidSo()
     {
@@ -191,11 +198,11 @@ private Q_SLOTS:
     {
         QMenuBar bar;
         const MainMenu menu(&bar);
-        QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuPrnt"))), 1630);       // its group's
-        QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuCopyPhoto"))), 1510);  // its menu's
+        QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuPrnt"))), 1630); // its group's
+        QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuCopyPhoto"))), 1510); // its menu's
         QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuExit"))), 1660);
         QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuRegisterOL"))), 1670);
-        QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuSound"))), 1520);      // a command of its own
+        QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuSound"))), 1520); // a command of its own
         QCOMPARE(helpContextOf(menu.action(QStringLiteral("mnuHideStatus"))), 0);
 
         // Every number a menu entry or window leads to, and every link, is a topic of the manual.
@@ -204,8 +211,8 @@ private Q_SLOTS:
         QList<int> wanted;
         for (QAction *action : bar.findChildren<QAction *>())
             wanted << helpContextOf(action);
-        for (const char *name : { "Form1", "pnlPrint", "pnlSSaver", "pnlProgress", "pnlSound", "txtForm", "frmScroll",
-                                  "frmSlide", "frmMovie", "frmSSPhoto", "frmAbout", "frmHelp" })
+        for (const char *name : { "Form1", "pnlPrint", "pnlSSaver", "pnlProgress", "pnlSound", "txtForm",
+                 "frmScroll", "frmSlide", "frmMovie", "frmSSPhoto", "frmAbout", "frmHelp" })
             wanted << windowHelpContext(QString::fromLatin1(name));
         for (const HelpTopic &topic : parsed.manual->topics())
             wanted << linksOf(topic);
@@ -235,12 +242,13 @@ private Q_SLOTS:
         QPointer<HelpWindow> help;
         f.run.dialogs.scriptModal([&](QDialog &show) {
             QCOMPARE(f.run.session.HelpOwner.data(), &show);
-            QCOMPARE(f.run.session.HelpFile, f.run.session.roots.ProgramFolder + QStringLiteral("\\Vireon.HLP"));
+            QCOMPARE(
+                f.run.session.HelpFile, f.run.session.roots.ProgramFolder + QStringLiteral("\\Vireon.HLP"));
             help = showHelp(f.run.platform, f.run.session, &show, 1170);
             QCOMPARE(help->currentTopic(), 1170);
         });
         QTest::mouseClick(control<SSCommand>(f.window, QStringLiteral("ssCmdSlide")), Qt::LeftButton);
-        QCOMPARE(f.run.dialogs.modalWindows, QStringList{ "frmSlide" });
+        QCOMPARE(f.run.dialogs.modalWindows, QStringList { "frmSlide" });
         QVERIFY(!help); // closed with the show, before the show's window is deleted
     }
 
@@ -266,8 +274,8 @@ private Q_SLOTS:
         QVERIFY(!f.window->findChild<QWidget *>(QStringLiteral("frmSSPhoto"))->isVisible());
         f.window->menu(QStringLiteral("mnuRegisterOL"))->trigger();
         QCOMPARE(f.run.desktop.calls,
-                 QStringList({ "topmost off", "show", "open www.quillonsoftware.com", "topmost off", "show",
-                               "open www.quillonsoftware.com/register.htm" }));
+            QStringList({ "topmost off", "show", "open www.quillonsoftware.com", "topmost off", "show",
+                "open www.quillonsoftware.com/register.htm" }));
     }
 
     void displayCheckThroughTheMenu_data()

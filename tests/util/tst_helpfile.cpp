@@ -21,7 +21,8 @@ private Q_SLOTS:
         const HelpTopic *file1510 = parsed.manual->topic(1510);
         QCOMPARE(file1510->title, QStringLiteral("The File menu"));
         QCOMPARE(file1510->html, QStringLiteral("<p>One</p>\n<p>Two</p>\n\n"));
-        QCOMPARE(parsed.manual->topic(0)->html, QStringLiteral("<p>See <a href=\"help:1510\">File</a>.</p>\n"));
+        QCOMPARE(
+            parsed.manual->topic(0)->html, QStringLiteral("<p>See <a href=\"help:1510\">File</a>.</p>\n"));
         QCOMPARE(parsed.manual->topic(1520), nullptr);
     }
 
@@ -30,20 +31,26 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("error");
         QTest::newRow("empty") << QByteArray() << "the file does not begin with \"VIREON HELP 1\"";
-        QTest::newRow("an RTF file") << QByteArray("{\\rtf1\\ansi Help}") << "the file does not begin with \"VIREON HELP 1\"";
-        QTest::newRow("no contents") << QByteArray("VIREON HELP 1\n@topic 1510 File\n") << "the file has no contents page (topic 0)";
-        QTest::newRow("text before the first topic") << QByteArray("VIREON HELP 1\n<p>stray</p>\n@topic 0 Contents\n")
-                                                     << "line 2: text before the first topic";
-        QTest::newRow("no title") << QByteArray("VIREON HELP 1\n@topic 0\n") << "line 2: a topic needs a number and a title";
+        QTest::newRow("an RTF file") << QByteArray("{\\rtf1\\ansi Help}")
+                                     << "the file does not begin with \"VIREON HELP 1\"";
+        QTest::newRow("no contents") << QByteArray("VIREON HELP 1\n@topic 1510 File\n")
+                                     << "the file has no contents page (topic 0)";
+        QTest::newRow("text before the first topic")
+            << QByteArray("VIREON HELP 1\n<p>stray</p>\n@topic 0 Contents\n")
+            << "line 2: text before the first topic";
+        QTest::newRow("no title") << QByteArray("VIREON HELP 1\n@topic 0\n")
+                                  << "line 2: a topic needs a number and a title";
         QTest::newRow("not a number") << QByteArray("VIREON HELP 1\n@topic x1 Contents\n")
                                       << "line 2: a topic needs a number and a title";
         QTest::newRow("beyond any number") << QByteArray("VIREON HELP 1\n@topic 99999999999 Contents\n")
                                            << "line 2: a topic needs a number and a title";
         QTest::newRow("twice") << QByteArray("VIREON HELP 1\n@topic 0 Contents\n@topic 0 Again\n")
                                << "line 3: topic 0 is there twice";
-        QTest::newRow("unknown instruction") << QByteArray("VIREON HELP 1\n@topic 0 Contents\n@picture logo.bmp\n")
-                                             << "line 3: unknown instruction @picture";
-        QTest::newRow("not UTF-8") << QByteArray("VIREON HELP 1\n@topic 0 Caf\xe9\n") << "the file is not UTF-8 text";
+        QTest::newRow("unknown instruction")
+            << QByteArray("VIREON HELP 1\n@topic 0 Contents\n@picture logo.bmp\n")
+            << "line 3: unknown instruction @picture";
+        QTest::newRow("not UTF-8") << QByteArray("VIREON HELP 1\n@topic 0 Caf\xe9\n")
+                                   << "the file is not UTF-8 text";
         QTest::newRow("too large") << QByteArray(HelpManual::SizeLimit + 1, 'x')
                                    << "the file is larger than a help file can be";
     }
