@@ -14,6 +14,8 @@
 #include "platform/ui/printerqt.h"
 #include "platform/ui/qtmediacontrol.h"
 #include "platform/ui/qtscreen.h"
+#include "print/printsetup.h"
+#include "util/helpcontext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,12 +56,15 @@ int main(int argc, char *argv[])
     QtScreen screen;
     QtDesktop desktop(QtDesktop::defaultWindowsFolder());
     QtPrinter printer(QtPrinter::Target::DefaultPrinter, QtPrinter::documentsFolder());
+    printer.setChoice(readPrinterChoice(settings, printer.choice()));
     QtClipboard clipboard;
     QtEventPump events;
     Platform platform{ fs, dialogs, settings, screen, desktop, qtMediaControls(), printer, clipboard, events };
 
     Session session(dialogs);
     session.roots.ProgramFolder = programFolder();
+    HelpKey helpKey(platform, session);
+    app.installEventFilter(&helpKey);
     SingleInstance instance;
     Startup startup(platform, session, instance);
     QObject::connect(&startup, &Startup::mainWindowLoaded, &app, [&app](MainWindow *window) {

@@ -54,7 +54,9 @@ struct Session
     bool CopyPending = false;
 
     // The window the help file was last attached to (the owner of help
-    // calls), and the help file setting: the path of the help file.
+    // calls), and the help file setting: the path of the help file. Until a
+    // window attaches help it is the path the program was built with, outside
+    // the program folder.
     QPointer<QObject> HelpOwner;
-    QString HelpFile;
+    QString HelpFile = QStringLiteral("C:\\VIREON\\Vireon.HLP");
 };

@@ -14,6 +14,8 @@
 #include "library/screensaverpanel.h"
 #include "library/ssphotowindow.h"
 #include "print/bookletpanel.h"
+#include "print/printsetup.h"
+#include "util/utilitymenu.h"
 #include "viewers/documenttable.h"
 #include "viewers/documentviewer.h"
 #include "viewers/pageviewer.h"
@@ -66,7 +68,7 @@ void MainWindow::createParts()
                                                   return ShowDocument(m_platform, *this, path, caption);
                                               });
 
-    m_pnlPrint = new BookletPanel(m_client);
+    m_pnlPrint = new BookletPanel(m_platform, m_session, *this, m_client);
     m_pnlSSaver = new ScreenSaverPanel(m_client);
     m_pnlProgress = new CopyPanel(m_client);
     m_pnlSound = new SoundPanel(*this, m_client);
@@ -97,6 +99,17 @@ void MainWindow::connectMenu()
                 [this, i] { m_selection->mnuStuff_Click(i); });
     connect(menu(QStringLiteral("mnuNames")), &QAction::triggered, m_selection.get(), &Selection::mnuNames_Click);
     connect(menu(QStringLiteral("mnuHideStatus")), &QAction::triggered, this, &MainWindow::mnuHideStatus_Click);
+    connect(menu(QStringLiteral("mnuPrnt")), &QAction::triggered, this,
+            [this] { m_pnlPrint->mnuPrnt_Click(m_photo->photoGeometry().top()); });
+    connect(menu(QStringLiteral("mnuPrint")), &QAction::triggered, this, [this] { mnuPrint_Click(m_platform, *this); });
+    connect(menu(QStringLiteral("mnuContents")), &QAction::triggered, this,
+            [this] { mnuContents_Click(m_platform, m_session, *this); });
+    connect(menu(QStringLiteral("mnuCheckResolution")), &QAction::triggered, this,
+            [this] { mnuCheckResolution_Click(m_platform); });
+    connect(menu(QStringLiteral("mnuquillonsoftware")), &QAction::triggered, this,
+            [this] { mnuquillonsoftware_Click(m_platform, *this); });
+    connect(menu(QStringLiteral("mnuRegisterOL")), &QAction::triggered, this,
+            [this] { mnuRegisterOL_Click(m_platform, *this); });
     // F10 opens the menu bar, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
         menuBar()->setFocus();

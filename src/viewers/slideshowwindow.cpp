@@ -14,6 +14,7 @@
 #include "platform/ui/sscommand.h"
 #include "platform/ui/sspanel.h"
 #include "platform/ui/stretchedimage.h"
+#include "util/help.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -69,6 +70,7 @@ SlideShowWindow::SlideShowWindow(Platform &platform, Session &session, MainWindo
     Timer3_Timer();
     Timer3->start(ClockInterval);
     SSCommand1->setFocus();
+    AttachHelp(m_session, this);
 }
 
 void SlideShowWindow::createControls()
@@ -429,6 +431,7 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
     }
     Timer1->stop();
     Timer3->stop();
+    CloseHelp(m_session);
     QDialog::closeEvent(event);
 }
 

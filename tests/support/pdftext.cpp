@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace {
 QString run(const QString &program, const QStringList &arguments)
@@ -51,4 +52,15 @@ QList<PdfWord> pdfWordBoxes(const QString &file, int page)
                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())) });
     }
     return words;
+}
+
+QImage pdfPageImage(const QString &file, int page, int dotsPerInch)
+{
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
+    run(QStringLiteral("pdftoppm"), { QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
+                                      QString::number(dotsPerInch), QStringLiteral("-f"), number, QStringLiteral("-l"),
+                                      number, file, prefix });
+    return QImage(prefix + QStringLiteral(".png"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -20,3 +21,5 @@ struct PdfWord
 };
 // The words of one page with where they are, in reading order.
 QList<PdfWord> pdfWordBoxes(const QString &file, int page);
+// One page (1-based) rendered at the resolution given; null when it cannot be.
+QImage pdfPageImage(const QString &file, int page, int dotsPerInch);

@@ -18,7 +18,7 @@ QList<Document> yearDocuments();     // description, options, colours, statistic
 QList<Document> photoDocuments();    // per-photograph details and the categories' statistics
 QList<Document> categoryDocuments(); // category descriptions, the Strallen's options and colours
 QList<Document> menuDocuments();     // introduction, notice, credits, checklist, ...
-QByteArray helpFile();               // program/Vireon.HLP
+QByteArray helpFile();               // program/Vireon.HLP, the help manual (helpmanual.cpp)
 
 // Writes every document; fails when two names differ only in letter case,
 // since the program would not tell them apart.

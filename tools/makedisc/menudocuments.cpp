@@ -155,38 +155,3 @@ QList<Document> menuDocuments()
                    u"Press Install; the screen saver is then chosen in your display settings."_s }) },
     };
 }
-
-QByteArray helpFile()
-{
-    struct Topic
-    {
-        int context; // the help context number of the menu it explains
-        QString title;
-        QString text;
-    };
-    const QList<Topic> topics = {
-        { 1510, u"The File menu"_s, u"Copy photographs and movies to the hard disk, install the screen saver, print "
-                                    u"the photograph on show or a booklet, and check the screen resolution."_s },
-        { 1520, u"Sound Effects"_s, u"Play any of 29 automobile sounds with the small buttons; Stop ends the "
-                                    u"sound, Close hides the panel."_s },
-        { 1530, u"Movies"_s, u"Choose one of five movies and start it with Play. If the movies do not play, "
-                             u"install the video software with Help."_s },
-        { 1550, u"Miscellaneous"_s, u"The advertising checklist and the 2002 press release."_s },
-        { 1570, u"Vireon Stuff"_s, u"Photographs of die-cast models, coins, cookies, metal signs and stamps."_s },
-        { 1600, u"Help"_s, u"Introduction, notice, credits, contributions, registration and the maker\u2019s "
-                           u"web site."_s },
-    };
-    RtfWriter rtf;
-    rtf.title(u"The Vireon Anthology Help"_s);
-    rtf.subtitle(u"Contents"_s);
-    QStringList contents;
-    for (const Topic &topic : topics)
-        contents.append(topic.title);
-    rtf.bullets(contents);
-    for (const Topic &topic : topics) {
-        rtf.newPage(u"help"_s + QString::number(topic.context));
-        rtf.heading(topic.title);
-        rtf.paragraph(topic.text);
-    }
-    return rtf.finish();
-}

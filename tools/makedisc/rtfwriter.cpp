@@ -72,12 +72,6 @@ void RtfWriter::table(const QList<QStringList> &rows, const QList<int> &widths)
     m_rtf += "\\pard\\sa120\\fs22\\par\r\n";
 }
 
-void RtfWriter::newPage(const QString &bookmark)
-{
-    const QByteArray mark = escape(bookmark);
-    m_rtf += "\\page{\\*\\bkmkstart " + mark + "}{\\*\\bkmkend " + mark + "}\r\n";
-}
-
 QByteArray RtfWriter::finish()
 {
     return m_rtf + "}\r\n";

@@ -26,9 +26,6 @@ public:
     // A bordered table; the first row is the bold header. Widths in twips.
     void table(const QList<QStringList> &rows, const QList<int> &widths);
 
-    // Starts a new page whose beginning carries the bookmark.
-    void newPage(const QString &bookmark);
-
     QByteArray finish();
 
     static QByteArray escape(const QString &text);
