@@ -136,6 +136,7 @@ void SlideShowWindow::connectControls()
 
 void SlideShowWindow::startShow()
 {
+    m_host.RefreshScreenSaverButtons();
     m_show.start();
     SpinInterval->setEnabled(true);
     panInterval->setCaption(FirstDelayText);

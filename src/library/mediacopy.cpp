@@ -1,0 +1,145 @@
+#include "mediacopy.h"
+
+#include "platform/base/mediafs.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cstdio>
+
+std::unique_ptr<QIODevice> openMediaFile(const MediaFs &fs, const QString &mediaPath)
+{
+    const auto path = fs.resolve(mediaPath);
+    if (!path || !QFileInfo(*path).isFile())
+        return nullptr;
+    auto file = std::make_unique<QFile>(*path);
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return nullptr;
+    return file;
+}
+
+bool isPlainFileName(const QString &name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    for (const QChar c : name) {
+        if (c == u'/' || c == u'\\' || c == u':' || c.unicode() < 32)
+            return false;
+    }
+    return true;
+}
+
+QString failureDescription(CopyFailure failure)
+{
+    switch (failure) {
+    case CopyFailure::None:
+    case CopyFailure::Stopped:
+        break;
+    case CopyFailure::FileNotFound:
+        return QStringLiteral("File not found");
+    case CopyFailure::BadFileName:
+        return QStringLiteral("Bad file name or number");
+    case CopyFailure::PathNotFound:
+        return QStringLiteral("Path not found");
+    case CopyFailure::AccessError:
+        return QStringLiteral("Path/File access error");
+    case CopyFailure::DiskFull:
+        return QStringLiteral("Disk full");
+    case CopyFailure::InputPastEnd:
+        return QStringLiteral("Input past end of file");
+    case CopyFailure::DeviceError:
+        return QStringLiteral("Device I/O error");
+    }
+    return {};
+}
+
+bool failsEveryFile(CopyFailure failure)
+{
+    return failure == CopyFailure::DiskFull || failure == CopyFailure::PathNotFound
+        || failure == CopyFailure::AccessError;
+}
+
+namespace {
+CopyFailure writeFailure(const QIODevice &out)
+{
+    const auto *file = qobject_cast<const QFileDevice *>(&out);
+    return file && file->error() == QFileDevice::ResourceError ? CopyFailure::DiskFull : CopyFailure::DeviceError;
+}
+
+// Reads exactly count bytes into the buffer; a source that ends early is a failure.
+CopyFailure readExactly(QIODevice &in, QByteArray &buffer, qint64 count)
+{
+    buffer.resize(count);
+    qint64 done = 0;
+    while (done < count) {
+        const qint64 got = in.read(buffer.data() + done, count - done);
+        if (got < 0)
+            return CopyFailure::DeviceError;
+        if (got == 0)
+            return CopyFailure::InputPastEnd;
+        done += got;
+    }
+    return CopyFailure::None;
+}
+
+CopyFailure copyPiece(QIODevice &in, QIODevice &out, QByteArray &buffer, qint64 count)
+{
+    if (const CopyFailure failure = readExactly(in, buffer, count); failure != CopyFailure::None)
+        return failure;
+    return out.write(buffer.constData(), count) == count ? CopyFailure::None : writeFailure(out);
+}
+}
+
+CopyFailure copyInChunks(QIODevice &in, QIODevice &out, qint64 size, qint64 chunkSize, const CopySteps &steps)
+{
+    QByteArray buffer;
+    const qint64 chunks = chunkSize > 0 ? size / chunkSize : 0;
+    for (qint64 i = 1; i <= chunks; ++i) {
+        if (const CopyFailure failure = copyPiece(in, out, buffer, chunkSize); failure != CopyFailure::None)
+            return failure;
+        if (steps.afterChunk && !steps.afterChunk(i, size))
+            return CopyFailure::Stopped;
+    }
+    if (steps.beforeRest)
+        steps.beforeRest();
+    const qint64 rest = size - chunks * chunkSize;
+    return rest > 0 ? copyPiece(in, out, buffer, rest) : CopyFailure::None;
+}
+
+CopyFailure copyMediaFile(MediaFs &fs, const QString &source, const QString &destination, qint64 chunkSize,
+                          const CopySteps &steps, QFileDevice::Permissions permissions)
+{
+    const std::unique_ptr<QIODevice> in = openMediaFile(fs, source);
+    if (!in)
+        return fs.exists(source) ? CopyFailure::AccessError : CopyFailure::FileNotFound;
+    const auto target = fs.nativePathForWriting(destination);
+    if (!target)
+        return CopyFailure::PathNotFound;
+    const QFileInfo targetInfo(*target);
+    if (!QFileInfo(targetInfo.path()).isDir())
+        return CopyFailure::PathNotFound;
+    if (targetInfo.isDir())
+        return CopyFailure::AccessError;
+
+    // Unnamed until it is complete where the system allows it, so even a
+    // program that is killed half-way leaves nothing behind.
+    QTemporaryFile out(targetInfo.path() + u"/." + targetInfo.fileName() + u".XXXXXX");
+    if (!out.open())
+        return CopyFailure::AccessError;
+    CopyFailure failure = copyInChunks(*in, out, in->size(), chunkSize, steps);
+    if (failure == CopyFailure::None && !out.flush())
+        failure = writeFailure(out);
+    if (failure != CopyFailure::None)
+        return failure;
+    const QString written = out.fileName(); // gives the finished copy its name beside the target
+    out.close();
+    if (out.error() != QFileDevice::NoError)
+        return writeFailure(out);
+    out.setPermissions(permissions);
+    // rename() replaces an existing destination in one step.
+    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(*target).constData()) != 0)
+        return CopyFailure::AccessError;
+    out.setAutoRemove(false);
+    return CopyFailure::None;
+}

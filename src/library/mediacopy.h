@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QFileDevice>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class MediaFs;
+class QIODevice;
+
+// Copies one file of the media in chunks, through a temporary file beside
+// the destination that replaces it only once the whole file is written: a
+// copy that fails half-way (a full disk, a source that ends early) leaves
+// an earlier good copy as it was and no partial file behind.
+
+// Opens a file of the media for reading: the one place copies read their
+// sources. Nothing for a missing file, a folder or one that cannot be opened.
+std::unique_ptr<QIODevice> openMediaFile(const MediaFs &fs, const QString &mediaPath);
+
+// A file name as it may follow a folder: no separators, no "..", no drive.
+bool isPlainFileName(const QString &name);
+
+// Why a file was not copied, with the description the user is shown.
+enum class CopyFailure {
+    None,
+    FileNotFound,
+    // A name from the disc or a list that would leave its folder.
+    BadFileName,
+    PathNotFound,
+    AccessError,
+    DiskFull,
+    InputPastEnd,
+    DeviceError,
+    // The copy's owner went away (the window closed): nothing to tell.
+    Stopped,
+};
+QString failureDescription(CopyFailure failure);
+// A failure that every later file of a job would meet as well.
+bool failsEveryFile(CopyFailure failure);
+
+// What the copy reports while it runs.
+struct CopySteps
+{
+    // After every full chunk (1-based) of a file of size bytes; false stops the copy.
+    std::function<bool(qint64 chunk, qint64 size)> afterChunk;
+    // After the last full chunk, before the rest is written.
+    std::function<void()> beforeRest;
+};
+
+// The chunk loop itself: reads size bytes from in and writes them to out,
+// chunkSize at a time and then the rest in one piece.
+CopyFailure copyInChunks(QIODevice &in, QIODevice &out, qint64 size, qint64 chunkSize, const CopySteps &steps);
+
+inline constexpr QFileDevice::Permissions CopyPermissions
+    = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+inline constexpr QFileDevice::Permissions ProgramPermissions
+    = CopyPermissions | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+
+// Copies the file at the media path source to the media path destination,
+// whose folder must exist; an existing destination is replaced on success only.
+CopyFailure copyMediaFile(MediaFs &fs, const QString &source, const QString &destination, qint64 chunkSize,
+                          const CopySteps &steps, QFileDevice::Permissions permissions = CopyPermissions);
