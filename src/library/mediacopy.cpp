@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 #include <cstdio>
 
@@ -49,6 +50,7 @@ QString failureDescription(CopyFailure failure)
     case CopyFailure::InputPastEnd:
         return QStringLiteral("Input past end of file");
     case CopyFailure::DeviceError:
+    case CopyFailure::WriteError:
         return QStringLiteral("Device I/O error");
     }
     return {};
@@ -56,7 +58,7 @@ QString failureDescription(CopyFailure failure)
 
 bool failsEveryFile(CopyFailure failure)
 {
-    return failure == CopyFailure::DiskFull || failure == CopyFailure::PathNotFound
+    return failure == CopyFailure::DiskFull || failure == CopyFailure::WriteError || failure == CopyFailure::PathNotFound
         || failure == CopyFailure::AccessError;
 }
 
@@ -64,7 +66,7 @@ namespace {
 CopyFailure writeFailure(const QIODevice &out)
 {
     const auto *file = qobject_cast<const QFileDevice *>(&out);
-    return file && file->error() == QFileDevice::ResourceError ? CopyFailure::DiskFull : CopyFailure::DeviceError;
+    return file && file->error() == QFileDevice::ResourceError ? CopyFailure::DiskFull : CopyFailure::WriteError;
 }
 
 // Reads exactly count bytes into the buffer; a source that ends early is a failure.
@@ -130,6 +132,10 @@ CopyFailure copyMediaFile(MediaFs &fs, const QString &source, const QString &des
     CopyFailure failure = copyInChunks(*in, out, in->size(), chunkSize, steps);
     if (failure == CopyFailure::None && !out.flush())
         failure = writeFailure(out);
+    // The system reports a full disk as a plain write error: the volume tells.
+    if (failure == CopyFailure::WriteError
+        && QStorageInfo(targetInfo.path()).bytesAvailable() < qMax<qint64>(chunkSize, 65536))
+        failure = CopyFailure::DiskFull;
     if (failure != CopyFailure::None)
         return failure;
     const QString written = out.fileName(); // gives the finished copy its name beside the target

@@ -31,6 +31,8 @@ enum class CopyFailure {
     DiskFull,
     InputPastEnd,
     DeviceError,
+    // Writing the copy failed (and the disk is not full).
+    WriteError,
     // The copy's owner went away (the window closed): nothing to tell.
     Stopped,
 };
