@@ -46,7 +46,9 @@ QImage ScreenSaverWindow::loadFitted(const QString &mediaPath) const
 
 void ScreenSaverWindow::showNext()
 {
-    for (int tries = 0; tries < m_playlist.count(); ++tries) {
+    // Two rounds reach every photograph whatever the order: the rest of this
+    // round and the whole of the next.
+    for (int tries = 0; tries < 2 * m_playlist.count(); ++tries) {
         const QString path = m_playlist.next();
         QImage picture = loadFitted(path);
         if (picture.isNull())
