@@ -12,13 +12,21 @@
 #include "platform/ui/controls.h"
 #include "platform/ui/sscommand.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QScopeGuard>
 #include <optional>
 
 using namespace CopyRules;
+
+namespace {
+// While files are copied, the panel paints at most this often (milliseconds).
+constexpr qint64 RepaintInterval = 40;
+}
 
 namespace {
 // Image1: a disc with an arrow into a drive.
@@ -233,20 +241,37 @@ int CopyPanel::CopyMovies()
 int CopyPanel::copyFiles(const QStringList &names, const QString &folder)
 {
     QPointer<CopyPanel> self(this);
+    // The gauges and the file box change after every chunk, hundreds of times
+    // a second; painting each change would cost more than the copy itself.
+    // While the files are copied the panel paints what they hold at most
+    // every RepaintInterval milliseconds.
+    setUpdatesEnabled(false);
+    m_repaintClock.start();
+    const auto paintAgain = qScopeGuard([self] {
+        if (self)
+            self->setUpdatesEnabled(true);
+    });
+    // An earlier copy under another letter case is replaced, not doubled.
+    QHash<QString, QString> copied;
+    for (const QString &onDisk : m_platform.fs.list(m_session.roots.ProgramFolder + folder + u'*'))
+        copied.insert(onDisk.toCaseFolded(), onDisk);
     int failed = 0;
     for (qsizetype i = 0; i < names.size(); ++i) {
         const QString &name = names.at(i);
+        const QString target = copied.value(name.toCaseFolded(), name);
         const CopyFailure failure = isPlainFileName(name)
-            ? CopyMediaFile(m_session.roots.MediaRoot + folder + name, m_session.roots.ProgramFolder + folder + name)
+            ? CopyMediaFile(m_session.roots.MediaRoot + folder + name, m_session.roots.ProgramFolder + folder + target)
             : CopyFailure::BadFileName;
         if (!self || m_stopped || failure == CopyFailure::Stopped)
             return failed + int(names.size() - i);
         if (failure == CopyFailure::None)
             continue;
         ++failed;
+        setUpdatesEnabled(true);
         showCopyFailure(m_platform, failure);
         if (!self)
             return failed;
+        setUpdatesEnabled(false);
         // A full disk or a folder that cannot be written fails every file after
         // this one too: one box says it, and the job ends here.
         if (failsEveryFile(failure))
@@ -262,12 +287,22 @@ CopyFailure CopyPanel::CopyMediaFile(const QString &source, const QString &desti
     setChangedText(m_Text1, source);
     CopySteps steps;
     steps.afterChunk = [&](qint64 chunk, qint64 size) {
-        setChangedText(m_Text1, source);
         setGauge(*m_ProgressGuage, fileGaugePercent(MediaChunk, chunk, size), true);
         RemainingBytes -= MediaChunk;
         setGauge(*m_ProgressGuage2, jobGaugePercent(RemainingBytes, total), true);
+    };
+    steps.afterPiece = [&] {
+        const bool paint = m_repaintClock.elapsed() >= RepaintInterval;
+        if (paint) {
+            m_repaintClock.restart();
+            setUpdatesEnabled(true); // schedules a paint of what changed
+        }
         m_platform.events.processPendingEvents();
-        return self && !m_stopped;
+        if (!self)
+            return false;
+        if (paint)
+            setUpdatesEnabled(false);
+        return !m_stopped;
     };
     steps.beforeRest = [&] { setGauge(*m_ProgressGuage, 100, true); };
     return copyMediaFile(m_platform.fs, source, destination, MediaChunk, steps);

@@ -3,6 +3,8 @@
 #include "mediacopy.h"
 #include "platform/ui/sspanel.h"
 
+#include <QElapsedTimer>
+
 class MainWindowHost;
 class QLabel;
 class QLineEdit;
@@ -58,5 +60,6 @@ private:
     // job of large movies must not overflow it).
     qint64 RemainingBytes = 0;
     bool CopyDeclined = false;
+    QElapsedTimer m_repaintClock;
     bool m_stopped = false;
 };

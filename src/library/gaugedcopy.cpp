@@ -11,9 +11,10 @@ void setGauge(SSPanel &gauge, int percent, bool withCaption)
 {
     if (gauge.floodPercent() != percent)
         gauge.setFloodPercent(percent);
-    const QString caption = QString::number(percent);
-    if (withCaption && gauge.caption() != caption)
-        gauge.setCaption(caption);
+    // Read back rather than formatted: this runs after every chunk.
+    bool captioned = false;
+    if (withCaption && (gauge.caption().toInt(&captioned) != percent || !captioned))
+        gauge.setCaption(QString::number(percent));
 }
 
 void showCopyFailure(Platform &platform, CopyFailure failure)
@@ -32,6 +33,8 @@ bool CopyFileWithGauge(Platform &platform, const QString &source, const QString 
     CopySteps steps;
     steps.afterChunk = [&](qint64 chunk, qint64 size) {
         setGauge(gauge, CopyRules::fileGaugePercent(CopyRules::GaugeChunk, chunk, size), false);
+    };
+    steps.afterPiece = [&] {
         platform.events.processPendingEvents();
         return !shown.isNull();
     };

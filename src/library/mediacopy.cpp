@@ -1,5 +1,6 @@
 #include "mediacopy.h"
 
+#include "platform/base/filechunks.h"
 #include "platform/base/mediafs.h"
 
 #include <QByteArray>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstdio>
 
 std::unique_ptr<QIODevice> openMediaFile(const MediaFs &fs, const QString &mediaPath)
@@ -63,6 +65,8 @@ bool failsEveryFile(CopyFailure failure)
 }
 
 namespace {
+constexpr qint64 IoPiece = 1 << 20;
+
 CopyFailure writeFailure(const QIODevice &out)
 {
     const auto *file = qobject_cast<const QFileDevice *>(&out);
@@ -85,8 +89,19 @@ CopyFailure readExactly(QIODevice &in, QByteArray &buffer, qint64 count)
     return CopyFailure::None;
 }
 
-CopyFailure copyPiece(QIODevice &in, QIODevice &out, QByteArray &buffer, qint64 count)
+// One piece of the copy: moved by the system where it can (two plain files),
+// else read into the buffer and written.
+CopyFailure copyPiece(QIODevice &in, QIODevice &out, QByteArray &buffer, qint64 count, bool &inSystem)
 {
+    if (inSystem) {
+        if (const std::optional<qint64> moved = copyChunkInSystem(in, out, count)) {
+            if (*moved == count)
+                return CopyFailure::None;
+            return *moved < 0 ? (errno == ENOSPC ? CopyFailure::DiskFull : CopyFailure::WriteError)
+                              : CopyFailure::InputPastEnd;
+        }
+        inSystem = false;
+    }
     if (const CopyFailure failure = readExactly(in, buffer, count); failure != CopyFailure::None)
         return failure;
     return out.write(buffer.constData(), count) == count ? CopyFailure::None : writeFailure(out);
@@ -96,17 +111,24 @@ CopyFailure copyPiece(QIODevice &in, QIODevice &out, QByteArray &buffer, qint64 
 CopyFailure copyInChunks(QIODevice &in, QIODevice &out, qint64 size, qint64 chunkSize, const CopySteps &steps)
 {
     QByteArray buffer;
+    bool inSystem = true;
     const qint64 chunks = chunkSize > 0 ? size / chunkSize : 0;
-    for (qint64 i = 1; i <= chunks; ++i) {
-        if (const CopyFailure failure = copyPiece(in, out, buffer, chunkSize); failure != CopyFailure::None)
+    const qint64 group = chunkSize > 0 ? qMax<qint64>(1, IoPiece / chunkSize) : 1;
+    for (qint64 i = 1; i <= chunks;) {
+        const qint64 count = qMin(group, chunks - i + 1);
+        if (const CopyFailure failure = copyPiece(in, out, buffer, count * chunkSize, inSystem); failure != CopyFailure::None)
             return failure;
-        if (steps.afterChunk && !steps.afterChunk(i, size))
+        for (const qint64 last = i + count; i < last; ++i) {
+            if (steps.afterChunk)
+                steps.afterChunk(i, size);
+        }
+        if (steps.afterPiece && !steps.afterPiece())
             return CopyFailure::Stopped;
     }
     if (steps.beforeRest)
         steps.beforeRest();
     const qint64 rest = size - chunks * chunkSize;
-    return rest > 0 ? copyPiece(in, out, buffer, rest) : CopyFailure::None;
+    return rest > 0 ? copyPiece(in, out, buffer, rest, inSystem) : CopyFailure::None;
 }
 
 CopyFailure copyMediaFile(MediaFs &fs, const QString &source, const QString &destination, qint64 chunkSize,
@@ -115,12 +137,16 @@ CopyFailure copyMediaFile(MediaFs &fs, const QString &source, const QString &des
     const std::unique_ptr<QIODevice> in = openMediaFile(fs, source);
     if (!in)
         return fs.exists(source) ? CopyFailure::AccessError : CopyFailure::FileNotFound;
-    const auto target = fs.nativePathForWriting(destination);
-    if (!target)
+    // The folder is matched without regard to case; the file name is taken
+    // as written, so that a folder that grows file by file is not searched
+    // again for every new name.
+    const qsizetype cut = qMax(destination.lastIndexOf(u'\\'), destination.lastIndexOf(u'/'));
+    const QString name = destination.mid(cut + 1);
+    const auto folder = cut > 0 && isPlainFileName(name) ? fs.resolve(destination.left(cut)) : std::nullopt;
+    if (!folder || !QFileInfo(*folder).isDir())
         return CopyFailure::PathNotFound;
-    const QFileInfo targetInfo(*target);
-    if (!QFileInfo(targetInfo.path()).isDir())
-        return CopyFailure::PathNotFound;
+    const QString target = *folder + u'/' + name;
+    const QFileInfo targetInfo(target);
     if (targetInfo.isDir())
         return CopyFailure::AccessError;
 
@@ -144,7 +170,7 @@ CopyFailure copyMediaFile(MediaFs &fs, const QString &source, const QString &des
         return writeFailure(out);
     out.setPermissions(permissions);
     // rename() replaces an existing destination in one step.
-    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(*target).constData()) != 0)
+    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) != 0)
         return CopyFailure::AccessError;
     out.setAutoRemove(false);
     return CopyFailure::None;

@@ -43,14 +43,19 @@ bool failsEveryFile(CopyFailure failure);
 // What the copy reports while it runs.
 struct CopySteps
 {
-    // After every full chunk (1-based) of a file of size bytes; false stops the copy.
-    std::function<bool(qint64 chunk, qint64 size)> afterChunk;
+    // After every full chunk (1-based) of a file of size bytes.
+    std::function<void(qint64 chunk, qint64 size)> afterChunk;
+    // After the chunks of each piece the system moved (see copyInChunks),
+    // the time to let pending events run; false stops the copy.
+    std::function<bool()> afterPiece;
     // After the last full chunk, before the rest is written.
     std::function<void()> beforeRest;
 };
 
-// The chunk loop itself: reads size bytes from in and writes them to out,
-// chunkSize at a time and then the rest in one piece.
+// The chunk loop itself: copies size bytes from in to out, chunkSize at a
+// time and then the rest in one piece. The bytes move in pieces of whole
+// chunks of up to a megabyte, since every call to the system costs more
+// than copying a small chunk; the steps of each chunk follow its piece.
 CopyFailure copyInChunks(QIODevice &in, QIODevice &out, qint64 size, qint64 chunkSize, const CopySteps &steps);
 
 inline constexpr QFileDevice::Permissions CopyPermissions
@@ -59,6 +64,8 @@ inline constexpr QFileDevice::Permissions ProgramPermissions
     = CopyPermissions | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
 
 // Copies the file at the media path source to the media path destination,
-// whose folder must exist; an existing destination is replaced on success only.
+// whose folder must exist (its name is matched without regard to case, the
+// file name is taken as written); an existing destination is replaced on
+// success only.
 CopyFailure copyMediaFile(MediaFs &fs, const QString &source, const QString &destination, qint64 chunkSize,
                           const CopySteps &steps, QFileDevice::Permissions permissions = CopyPermissions);

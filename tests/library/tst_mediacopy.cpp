@@ -70,13 +70,15 @@ private Q_SLOTS:
         const QString target = m_dir->filePath(QStringLiteral("program/birds/55010.JPG"));
         writeFile(target, "old copy");
         QList<qint64> chunks;
+        int pieces = 0;
         bool restAfterChunks = false;
         CopySteps steps;
         steps.afterChunk = [&](qint64 chunk, qint64 size) {
-            chunks << chunk;
-            return size == 60000;
+            if (size == 60000)
+                chunks << chunk;
         };
-        steps.beforeRest = [&] { restAfterChunks = chunks.size() == 2; };
+        steps.afterPiece = [&] { return ++pieces > 0; };
+        steps.beforeRest = [&] { restAfterChunks = chunks.size() == 2 && pieces == 1; };
         QCOMPARE(copyMediaFile(*m_fs, QStringLiteral("E:\\BIRDS\\55010.JPG"), program() + QStringLiteral("\\birds\\55010.JPG"),
                                25000, steps),
                  CopyFailure::None);
@@ -90,14 +92,16 @@ private Q_SLOTS:
     void writeFailureIsDiskFull()
     {
         QBuffer source;
-        source.setData(pattern(60000));
+        source.setData(pattern(3000000));
         source.open(QIODevice::ReadOnly);
-        FillingDevice full(30000);
+        FillingDevice full(2000000);
         int chunksDone = 0;
         CopySteps steps;
-        steps.afterChunk = [&](qint64, qint64) { return ++chunksDone > 0; };
-        QCOMPARE(copyInChunks(source, full, 60000, 25000, steps), CopyFailure::WriteError);
-        QCOMPARE(chunksDone, 1);
+        steps.afterChunk = [&](qint64, qint64) { ++chunksDone; };
+        // A megabyte's whole chunks (41) went in; the next piece no longer fitted.
+        QCOMPARE(copyInChunks(source, full, 3000000, 25000, steps), CopyFailure::WriteError);
+        QCOMPARE(chunksDone, 41);
+        QCOMPARE(full.written, pattern(3000000).left(41 * 25000));
         QCOMPARE(failureDescription(CopyFailure::DiskFull), QStringLiteral("Disk full"));
     }
 
@@ -120,12 +124,12 @@ private Q_SLOTS:
     void sourceEndingEarlyKeepsThePreviousCopy()
     {
         const QString source = m_dir->filePath(QStringLiteral("disc/birds/55020.jpg"));
-        writeFile(source, pattern(100000));
+        writeFile(source, pattern(3000000));
         const QString target = m_dir->filePath(QStringLiteral("program/birds/55020.jpg"));
         writeFile(target, "good");
         CopySteps steps;
         // The disc goes away while the copy runs: the file is cut short.
-        steps.afterChunk = [&](qint64 chunk, qint64) { return chunk != 1 || QFile::resize(source, 30000); };
+        steps.afterPiece = [&] { return QFile::resize(source, 1100000); };
         QCOMPARE(copyMediaFile(*m_fs, QStringLiteral("E:\\birds\\55020.jpg"), program() + QStringLiteral("\\birds\\55020.jpg"),
                                25000, steps),
                  CopyFailure::InputPastEnd);
@@ -137,7 +141,7 @@ private Q_SLOTS:
     {
         writeFile(m_dir->filePath(QStringLiteral("disc/birds/55030.jpg")), pattern(80000));
         CopySteps steps;
-        steps.afterChunk = [](qint64, qint64) { return false; };
+        steps.afterPiece = [] { return false; };
         QCOMPARE(copyMediaFile(*m_fs, QStringLiteral("E:\\birds\\55030.jpg"), program() + QStringLiteral("\\birds\\55030.jpg"),
                                25000, steps),
                  CopyFailure::Stopped);

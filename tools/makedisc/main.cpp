@@ -14,8 +14,9 @@
 //   brochures/ ads/   57brch00.jpg .., 57foth00.jpg .. (1960 lacks brochure page 02)
 //   movies/      the five Motion-JPEG AVI movies
 //   IndeoVideo/  iv5play.exe, a text stand-in for the video software installer
-// OUTDIR/program holds the program-folder files: passby.wav, Vireon.HLP (RTF help
-// with a contents page) and Vireon.scr (a stand-in screen saver).
+// OUTDIR/program holds the program-folder files: passby.wav and Vireon.HLP (RTF help
+// with a contents page). The screen saver Vireon.scr is built with the program
+// (vireon-screensaver) and copied there by scripts/run-sample.sh.
 //
 // The output is the same, byte for byte, on every run. Everything is written into
 // OUTDIR/.makedisc-tmp first and moved into place when complete; OUTDIR/.complete,
