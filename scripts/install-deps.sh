@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-bad gstreamer1.0-libav
-  qt6-qpa-plugins libgl-dev
+  qt6-qpa-plugins libgl-dev libxcb1-dev
   xvfb xauth poppler-utils
 )
 missing=()

@@ -26,9 +26,7 @@ using namespace CopyRules;
 namespace {
 // While files are copied, the panel paints at most this often (milliseconds).
 constexpr qint64 RepaintInterval = 40;
-}
 
-namespace {
 // Image1: a disc with an arrow into a drive.
 QPixmap discToDrive(QSize size)
 {
@@ -43,6 +41,7 @@ QPixmap discToDrive(QSize size)
     p.setBrush(Qt::white);
     p.drawEllipse(QPoint(4 + d / 2, 4 + d / 2), d / 8, d / 8);
     const QRect drive(size.width() - d - 4, size.height() / 2 - d / 4, d, d / 2);
+    // The arrow runs in the gap between the two.
     p.setBrush(QColor(120, 125, 140));
     p.drawRoundedRect(drive, 3, 3);
     p.setPen(QPen(QColor(0, 0, 160), 3));
@@ -87,7 +86,7 @@ CopyPanel::CopyPanel(Platform &platform, Session &session, MainWindowHost &host,
     m_Label1         = makeLabel  (this, QStringLiteral("Label1"), QStringLiteral("Copying file:"), pixelPlace(24, 52, 200, 17));
     m_Text1          = makeTextBox(this, QStringLiteral("Text1"), pixelPlace(24, 72, 433, 22));
     m_ProgressGuage  = makeGauge  (this, QStringLiteral("ProgressGuage"), pixelPlace(24, 108, 433, 25));
-    m_Image1         = makePictureBox(this, QStringLiteral("Image1"), pixelPlace(184, 142, 113, 64));
+    m_Image1         = makePictureBox(this, QStringLiteral("Image1"), pixelPlace(152, 142, 177, 64));
     m_ProgressGuage2 = makeGauge  (this, QStringLiteral("ProgressGuage2"), pixelPlace(24, 218, 433, 25));
     m_cmdCopy        = makeButton (this, QStringLiteral("cmdCopy"), QStringLiteral("Copy Photos"), pixelPlace(80, 272, 129, 33));
     m_cmdCancel      = makeButton (this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), pixelPlace(272, 272, 129, 33));

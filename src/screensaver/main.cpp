@@ -2,6 +2,7 @@
 // photographs of the folder the anthology's installation chose, one every
 // Interval seconds, scaled to fit, in random order.
 
+#include "foreignwindow.h"
 #include "photoplaylist.h"
 #include "screensaverargs.h"
 #include "screensaverwindow.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTextStream>
 #include <QWindow>
 #include <cstdio>
@@ -48,10 +50,14 @@ int main(int argc, char *argv[])
         // Drawn into the other program's window, filling it.
         window.winId();
         window.windowHandle()->setParent(host);
-        window.setGeometry(QRect(QPoint(), host->geometry().size()));
+        window.setGeometry(QRect(QPoint(), foreignWindowSize(args.window)));
         window.show();
     } else {
+        // Without a window manager "full screen" alone keeps the window's size.
+        window.setGeometry(QGuiApplication::primaryScreen()->geometry());
         window.showFullScreen();
+        window.raise();
+        window.activateWindow();
     }
     window.showNext();
     return app.exec();
