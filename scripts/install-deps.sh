@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-bad gstreamer1.0-libav
-  qt6-qpa-plugins libgl-dev libiso9660-dev
+  qt6-qpa-plugins libgl-dev libiso9660-dev libxcb1-dev
   xvfb xauth poppler-utils sox gstreamer1.0-tools xorriso
   desktop-file-utils appstream dpkg-dev
 )

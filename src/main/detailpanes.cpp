@@ -208,6 +208,11 @@ void DetailPanes::openLookedUp(const Document &document, const QString &folder, 
     }
 }
 
+int DetailPanes::buttonRowTop() const
+{
+    return button(DetailButton::cmdDesc)->y();
+}
+
 void DetailPanes::cmdDesc_Click()
 {
     openLookedUp(description(label()), QStringLiteral("\\richtext\\"), QStringLiteral("ER002"));

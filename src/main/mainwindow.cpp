@@ -11,6 +11,8 @@
 #include "core/errortable.h"
 #include "core/session.h"
 #include "library/copypanel.h"
+#include "library/copyremoval.h"
+#include "library/photoexport.h"
 #include "library/screensaverpanel.h"
 #include "library/ssphotowindow.h"
 #include "print/bookletpanel.h"
@@ -69,8 +71,11 @@ void MainWindow::createParts()
                                               });
 
     m_pnlPrint = new BookletPanel(m_platform, m_session, *this, m_client);
-    m_pnlSSaver = new ScreenSaverPanel(m_client);
-    m_pnlProgress = new CopyPanel(m_client);
+    // The copy panel opens 60 pixels below the button row, the install panel
+    // 5 below the photograph's top.
+    m_pnlProgress = new CopyPanel(m_platform, m_session, *this, m_details->buttonRowTop() + 60, m_client);
+    m_pnlSSaver = new ScreenSaverPanel(m_platform, m_session, *this, *m_pnlProgress,
+                                       m_photo->photoGeometry().y() + 5, m_client);
     m_pnlSound = new SoundPanel(*this, m_client);
     m_ssPnlSongs = new SSPanel(m_client);
     placeHiddenPanel(m_ssPnlSongs, QStringLiteral("ssPnlSongs"), QStringLiteral("Songs"), Twips{ 1680, 1440, 4935, 4335 });
@@ -110,6 +115,17 @@ void MainWindow::connectMenu()
             [this] { mnuquillonsoftware_Click(m_platform, *this); });
     connect(menu(QStringLiteral("mnuRegisterOL")), &QAction::triggered, this,
             [this] { mnuRegisterOL_Click(m_platform, *this); });
+    connect(menu(QStringLiteral("mnuCopy")), &QAction::triggered, m_pnlProgress, &CopyPanel::mnuCopy_Click);
+    connect(menu(QStringLiteral("mnuCopyMovies")), &QAction::triggered, m_pnlProgress, &CopyPanel::mnuCopyMovies_Click);
+    connect(menu(QStringLiteral("mnuRemove")), &QAction::triggered, this,
+            [this] { CopyRemoval(m_platform, m_session, *this).mnuRemove_Click(); });
+    connect(menu(QStringLiteral("mnuRemoveMovies")), &QAction::triggered, this,
+            [this] { CopyRemoval(m_platform, m_session, *this).mnuRemoveMovies_Click(); });
+    connect(menu(QStringLiteral("mnuSaver")), &QAction::triggered, m_pnlSSaver, &ScreenSaverPanel::mnuSaver_Click);
+    connect(menu(QStringLiteral("mnuCopyPhoto")), &QAction::triggered, this, &MainWindow::mnuCopyPhoto_Click);
+    connect(menu(QStringLiteral("mnuPrintPhoto")), &QAction::triggered, this, [this] {
+        printPhoto(m_platform, m_photo->photo(), CurrentSelection(), PhotoExportRules::PrintHeading::Menu);
+    });
     // F10 opens the menu bar, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
         menuBar()->setFocus();
@@ -198,6 +214,8 @@ void MainWindow::RefreshSelection()
 
 void MainWindow::RefreshScreenSaverButtons()
 {
+    if (m_ssPhoto)
+        m_ssPhoto->RefreshScreenSaverButtons();
 }
 
 bool MainWindow::showHandedBackPhoto(const QString &mediaPath)
@@ -236,10 +254,19 @@ void MainWindow::setDetailButtonEnabled(SelectionRules::DetailButton button, boo
 
 void MainWindow::showScreenSaverPhotoWindow()
 {
-    if (!m_ssPhoto)
-        m_ssPhoto = new ScreenSaverPhotoWindow(this);
+    if (!m_ssPhoto) {
+        m_ssPhoto = new ScreenSaverPhotoWindow(m_platform, m_session, *this, [this] { return m_photo->photo(); }, this);
+        m_ssPhoto->Form_Load();
+    }
     m_ssPhoto->show();
     m_ssPhoto->raise();
+}
+
+void MainWindow::mnuCopyPhoto_Click()
+{
+    // An existing folder, or one that cannot be made, changes nothing here.
+    m_platform.fs.makeFolder(m_session.roots.ProgramFolder + QStringLiteral("\\ssvireons\\"));
+    showScreenSaverPhotoWindow();
 }
 
 void MainWindow::closeScreenSaverPhotoWindow()
@@ -305,6 +332,9 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A copy or an installation waiting for one stops with the window.
+    m_pnlProgress->stopJob();
+    m_pnlSSaver->stopWaiting();
     if (MMControl1)
         MMControl1->command(QStringLiteral("close"));
     m_platform.desktop.setTaskbarVisible(true);

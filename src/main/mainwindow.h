@@ -73,6 +73,8 @@ public:
 
     // Shows frmSSPhoto beside the main window, on top of it, without blocking it.
     void showScreenSaverPhotoWindow();
+    // "Copy Photo": the screen-saver photo window, with its list folder made first.
+    void mnuCopyPhoto_Click();
     void mnuHideStatus_Click();
     void cmdExit_Click();
 

@@ -141,6 +141,7 @@ void SlideShowWindow::connectControls()
 
 void SlideShowWindow::startShow()
 {
+    m_host.RefreshScreenSaverButtons();
     m_show.start();
     SpinInterval->setEnabled(true);
     panInterval->setCaption(FirstDelayText);

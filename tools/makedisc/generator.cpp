@@ -15,9 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Stand-ins for the two Windows programs that travel with the anthology: the
-// video software installer on the disc and the screen saver in the program
-// folder, which the anthology only copies and configures.
+// A stand-in for the Windows program on the disc: the video software
+// installer. (The program folder's screen saver, Vireon.scr, is a program of
+// ours: the build makes it, and scripts/run-sample.sh puts it in place.)
 void addPlaceholderJobs(Jobs &jobs, Output &output)
 {
     jobs.append([&output] {
@@ -25,10 +25,6 @@ void addPlaceholderJobs(Jobs &jobs, Output &output)
                      "Vireon Anthology sample disc: stand-in for the video software installer.\r\n"
                      "It installs nothing; the movies on this disc are Motion JPEG, Cinepak and MS Video-1,\r\n"
                      "which the GStreamer plugins of the install script play.\r\n");
-        output.write(u"program/Vireon.scr"_s,
-                     "VIREON SCREEN SAVER 1.0\r\n"
-                     "Stand-in for the screen-saver program. The anthology copies this file and writes the\r\n"
-                     "screen saver's settings (photo folder and delay); it never runs it.\r\n");
     });
 }
 

@@ -14,9 +14,10 @@
 //   brochures/ ads/   57brch00.jpg .., 57foth00.jpg .. (1960 lacks brochure page 02)
 //   movies/      the five AVI movies (Motion JPEG, Cinepak, MS Video-1; PCM and ADPCM sound)
 //   IndeoVideo/  iv5play.exe, a text stand-in for the video software installer
-// OUTDIR/program holds the program-folder files: passby.wav, Vireon.HLP (the help
-// manual: a contents page and a topic for each window and menu command) and
-// Vireon.scr (a stand-in screen saver).
+// OUTDIR/program holds the program-folder files: passby.wav and Vireon.HLP (the help
+// manual: a contents page and a topic for each window and menu command). The screen
+// saver Vireon.scr is built with the program (vireon-screensaver) and copied there by
+// scripts/run-sample.sh.
 //
 // The output is the same, byte for byte, on every run. Everything is written into
 // OUTDIR/.makedisc-tmp first and moved into place when complete; OUTDIR/.complete,

@@ -308,7 +308,7 @@ void TestMakeDisc::namesTheProgramReads_data()
              "disc/brochures/57brch12.jpg", "disc/brochures/02brch00.jpg", "disc/ads/02FOTH00.jpg",
              "disc/ads/60foth01.jpg", "disc/wav/Track2.wav", "disc/wav/cop-car.wav", "disc/wav/revnrun.wav",
              "disc/movies/1956.avi", "disc/movies/Vireon2002.avi", "disc/IndeoVideo/iv5play.exe",
-             "program/passby.wav", "program/Vireon.HLP", "program/Vireon.scr" })
+             "program/passby.wav", "program/Vireon.HLP" })
         QTest::newRow(path) << QString::fromLatin1(path);
 }
 

@@ -21,3 +21,8 @@ void QtEventPump::processPendingEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
+
+void QtEventPump::waitForEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}

@@ -33,6 +33,9 @@ public:
     bool isRunning(const QString &loopName) const { return m_running.contains(loopName); }
     // Processes the events waiting now, then returns.
     virtual void processPendingEvents() = 0;
+    // Sleeps until at least one event arrives and processes the events, for
+    // a loop that waits for something only an event can change.
+    virtual void waitForEvents() { processPendingEvents(); }
 
 private:
     QSet<QString> m_running;
@@ -43,4 +46,5 @@ class QtEventPump : public EventPump
 {
 public:
     void processPendingEvents() override;
+    void waitForEvents() override;
 };

@@ -151,8 +151,10 @@ std::unique_ptr<QFile> openFile(const QString &path)
         return nullptr;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    // Unbuffered: large reads go straight to the file, and a copy can hand
+    // the descriptor to the system at the file's own offset.
     auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return nullptr;
     }
