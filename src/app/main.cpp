@@ -11,6 +11,7 @@
 #include "platform/base/zoom.h"
 #include "platform/ui/qtdesktop.h"
 #include "platform/ui/qtdialogs.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/printerqt.h"
 #include "platform/ui/qtmediacontrol.h"
 #include "platform/ui/qtscreen.h"
@@ -44,6 +45,7 @@ int main(int argc, char *argv[])
         applyZoom(choices.zoom().value_or(zoomForScreen(screen->devicePixels())), *screen);
     quietMediaWarnings();
     QApplication app(toolkit.argc(), toolkit.argv());
+    installAccessibility();
     QApplication::setApplicationName(ProgramTitle);
     QApplication::setDesktopFileName(QStringLiteral("vireon-anthology"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vireon-anthology-64.png")));

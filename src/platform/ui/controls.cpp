@@ -12,9 +12,9 @@ namespace {
 template<typename Control>
 Control *place(Control *control, const QString &name, const Twips &where)
 {
+    // The designed name is for the program and its tests; what a screen
+    // reader says is the caption or a name given for it.
     control->setObjectName(name);
-    if (control->accessibleName().isEmpty())
-        control->setAccessibleName(name);
     control->setGeometry(toPixels(where));
     return control;
 }
@@ -30,7 +30,7 @@ QSize frameExtra(const QWidget *window)
 SSCommand *makeButton(QWidget *parent, const QString &name, const QString &caption, const Twips &where)
 {
     auto *button = new SSCommand(caption, parent);
-    button->setAccessibleName(caption.trimmed().isEmpty() ? name : caption.trimmed());
+    button->setAccessibleName(caption.trimmed());
     return place(button, name, where);
 }
 

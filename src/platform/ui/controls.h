@@ -13,8 +13,9 @@ class SSPanel;
 class StretchedImage;
 
 // Builders for fixed layouts, so a window's constructor reads like its layout
-// table: one line per control, its designed name (objectName and accessible
-// name) and its place in twips.
+// table: one line per control, its designed name (objectName) and its place
+// in twips. A button's caption is its accessible name; other controls get
+// theirs from the window, in words a listener understands.
 SSCommand *makeButton(QWidget *parent, const QString &name, const QString &caption, const Twips &place);
 SSPanel *makePanel(QWidget *parent, const QString &name, const QString &caption, const Twips &place);
 // A panel of the main window that lies over the photograph: named, placed

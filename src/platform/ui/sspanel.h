@@ -30,6 +30,7 @@ public:
     void setFloodEnabled(bool enabled);
     void setFloodPercent(int percent); // clamped to 0..100
     int floodPercent() const { return m_floodPercent; }
+    bool isGauge() const { return m_flood; }
     void setFloodColor(const QColor &color);
     // A one-line caption wider than the panel, drawn cut short with an
     // ellipsis; its tooltip and accessible name give it whole.
