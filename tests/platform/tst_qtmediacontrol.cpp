@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
 #include <QtEndian>
@@ -161,7 +162,24 @@ private Q_SLOTS:
         QVERIFY(frames.count() > 0);
         QVERIFY(media->command(u"prev"_s));
         QVERIFY(media->command(u"close"_s));
-        QVERIFY(!video->isVisible());
+        QVERIFY(!video->isVisible()); // the picture goes with the movie
+    }
+
+    // The movie window waits for the open, then names its display window:
+    // the first picture is on show before anything plays.
+    void openedMovieShowsItsFirstPicture()
+    {
+        QWidget window;
+        window.resize(305, 201);
+        window.show();
+        auto media = control(u"AVIVideo"_s, write(u"first.avi"_s, shortMovie()));
+        media->setWait(true);
+        QVERIFY(media->command(u"open"_s));
+        media->setDisplayWindow(&window);
+        auto *video = window.findChild<QVideoWidget *>();
+        QVERIFY(video);
+        QTRY_VERIFY_WITH_TIMEOUT(video->videoSink()->videoFrame().isValid(), 3000);
+        QCOMPARE(media->mode(), MediaControl::Mode::Open);
     }
 
     // The movie window may go away without a word to its control.
