@@ -75,6 +75,8 @@ void readStream(QByteArrayView file, QByteArrayView strl, AviStreams &streams)
     if (header.first(4) == "vids" && !streams.hasVideo) {
         streams.hasVideo = true;
         streams.videoHandler = header.sliced(4, 4).toByteArray();
+        if (header.size() >= 28 && u32(header, 24) > 0)
+            streams.videoFrameMicroseconds = qint64(u32(header, 20)) * 1000000 / u32(header, 24);
         if (format.size() >= 20)
             streams.videoCompression = format.sliced(16, 4).toByteArray();
     } else if (header.first(4) == "auds" && !streams.hasSound) {

@@ -13,6 +13,7 @@ struct AviStreams
     bool hasVideo = false;
     QByteArray videoCompression; // the bitmap header's FourCC ("cvid", "IV50"); may be zeros
     QByteArray videoHandler; // the stream header's FourCC, which some writers fill instead
+    qint64 videoFrameMicroseconds = 0; // one picture, as the stream header's scale and rate give it
     bool hasSound = false;
     quint16 soundFormat = 0; // the wave format tag: 1 PCM, 2 MS ADPCM, 0x11 IMA ADPCM
     int soundBits = 0;

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QLoggingCategory>
-#include <QMediaMetaData>
 #include <QMediaPlayer>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -22,8 +21,10 @@ using namespace Qt::StringLiterals;
 Q_LOGGING_CATEGORY(lcMovie, "vireon.media")
 
 namespace {
-// The rate of the period's movies, for files that do not state theirs.
-constexpr double DefaultFrameRate = 15.0;
+// A picture of the period's movies (15 a second), for files that do not
+// state theirs sensibly.
+constexpr qint64 DefaultFrameMs = 67;
+constexpr qint64 MaxFrameMs = 10000;
 // A movie on a local disc loads in well under a second; one that takes
 // longer than this is not going to play.
 constexpr int LoadTimeoutMs = 5000;
@@ -57,8 +58,11 @@ bool MoviePlayback::open(bool wait)
         return false;
     }
     m_source = QUrl::fromLocalFile(retimedMovie(*streams));
+    const qint64 frame = streams->videoFrameMicroseconds / 1000;
+    m_frameMs = frame > 0 && frame <= MaxFrameMs ? frame : DefaultFrameMs;
     m_audio = std::make_unique<QAudioOutput>();
     createPlayer();
+    m_player->setVideoOutput(m_surface.widget());
     m_surface.setShown(true);
     m_player->setSource(m_source);
     m_player->pause(); // loads the movie and shows its first picture
@@ -69,7 +73,6 @@ void MoviePlayback::createPlayer()
 {
     m_player = std::make_unique<QMediaPlayer>();
     m_player->setAudioOutput(m_audio.get());
-    m_player->setVideoOutput(m_surface.widget());
     connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::EndOfMedia)
             Q_EMIT finished();
@@ -104,8 +107,10 @@ void MoviePlayback::play()
     if (m_player->playbackState() == QMediaPlayer::PlayingState)
         return;
     const qint64 from = m_player->mediaStatus() == QMediaPlayer::EndOfMedia ? 0 : m_player->position();
-    if (reload() && from > 0)
+    // The picture on show stays until the movie moves on from it.
+    if (reload(false) && from > 0)
         m_player->setPosition(from);
+    m_player->setVideoOutput(m_surface.widget());
     m_player->play();
 }
 
@@ -127,24 +132,25 @@ qint64 MoviePlayback::duration() const
 // A player that has played to its end shows nothing more until it is loaded again.
 void MoviePlayback::seek(qint64 ms)
 {
-    if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia && !reload())
+    if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia && !reload(true))
         return;
     m_player->setPosition(std::clamp<qint64>(ms, 0, m_player->duration()));
 }
 
 qint64 MoviePlayback::stepLength() const
 {
-    const double rate = m_player->metaData().value(QMediaMetaData::VideoFrameRate).toDouble();
-    return qRound64(1000.0 / (rate > 0 ? rate : DefaultFrameRate));
+    return m_frameMs;
 }
 
 // A new player: taking the source away from the old one can hold the
 // interface up for a second.
-bool MoviePlayback::reload()
+bool MoviePlayback::reload(bool drawn)
 {
     m_player->disconnect(this);
     m_player.reset();
     createPlayer();
+    if (drawn)
+        m_player->setVideoOutput(m_surface.widget());
     m_player->setSource(m_source);
     m_player->pause();
     return waitUntilLoaded();

@@ -39,14 +39,16 @@ private:
     void createPlayer();
     QString retimedMovie(const AviStreams &streams);
     // Loads the movie afresh in a new player and waits for it: the way back
-    // from its end, and from a pause that would cost it the start of its sound.
-    bool reload();
+    // from its end, and from a pause that would cost it the start of its
+    // sound. Drawn: the new player shows its first picture at once.
+    bool reload(bool drawn);
     // Runs the player's events until the movie is loaded or has failed.
     bool waitUntilLoaded();
 
     QString m_fileName;
     VideoSurface &m_surface;
     QUrl m_source; // the file, or its retimed copy
+    qint64 m_frameMs = 0; // one picture
     std::unique_ptr<QTemporaryFile> m_retimed;
     std::unique_ptr<QAudioOutput> m_audio;
     std::unique_ptr<QMediaPlayer> m_player;

@@ -39,11 +39,22 @@ void VideoSurface::setWindow(QWidget *window)
 {
     if (window == m_window)
         return;
-    if (m_window)
+    if (m_window) {
         m_window->removeEventFilter(this);
+        m_window->disconnect(this);
+    }
     m_window = window;
-    if (m_window)
+    if (m_window) {
         m_window->installEventFilter(this);
+        // A window may go while a movie plays into it: the widget leaves it
+        // first, and the movie plays on unseen.
+        connect(m_window, &QObject::destroyed, this, [this] {
+            if (m_video) {
+                m_video->hide();
+                m_video->setParent(nullptr);
+            }
+        });
+    }
     if (m_video)
         m_video->setParent(m_window); // hidden until placed
     place();
