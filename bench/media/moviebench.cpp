@@ -25,9 +25,10 @@ namespace {
 
 double processorSeconds()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // Follows the pictures the movie window's video widget is given; each movie
@@ -105,7 +106,8 @@ void benchMovies(QTextStream &out, const QString &disc)
     TestServices services(disc, printed.path());
     services.platform.mediaControls = qtMediaControls();
     FakeHost host;
-    MovieWindow window(services.platform, services.session, host, QStringLiteral("E:\\movies\\"), [] { return false; });
+    MovieWindow window(
+        services.platform, services.session, host, QStringLiteral("E:\\movies\\"), [] { return false; });
     Pictures pictures;
     auto *picture = window.findChild<QWidget *>(QStringLiteral("PicMovie"));
     picture->installEventFilter(&pictures);
@@ -117,7 +119,8 @@ void benchMovies(QTextStream &out, const QString &disc)
         out << "  the movie window cannot be shown" << Qt::endl;
         return;
     }
-    waitFor(pictures, [&] { return pictures.sink && pictures.sink->videoFrame().isValid(); }, 3000);
+    waitFor(
+        pictures, [&] { return pictures.sink && pictures.sink->videoFrame().isValid(); }, 3000);
     out << "  opening the window to the first movie's first picture: " << pictures.clock.elapsed()
         << " ms (the first media player of the run)" << Qt::endl;
 
@@ -127,7 +130,8 @@ void benchMovies(QTextStream &out, const QString &disc)
         services.dialogs.clear();
         pictures.start();
         window.optMovie_Click(index);
-        waitFor(pictures, [&] { return pictures.first >= 0; }, 3000);
+        waitFor(
+            pictures, [&] { return pictures.first >= 0; }, 3000);
         if (!services.dialogs.shown().isEmpty() || pictures.first < 0) {
             out << "  " << name << ": did not open ("
                 << (services.dialogs.shown().isEmpty() ? QStringLiteral("no picture within 3 s")
@@ -140,24 +144,27 @@ void benchMovies(QTextStream &out, const QString &disc)
         pictures.start();
         const double before = processorSeconds();
         window.MMControl1_PlayClick();
-        waitFor(pictures, [] { return false; }, 10000, 600); // until the last picture has stood for a while
+        waitFor(
+            pictures, [] { return false; }, 10000, 600); // until the last picture has stood for a while
         const double wall = pictures.last / 1000.0;
         const double busy = wall > 0 ? (pictures.processorAtLast - before) / wall * 100 : 0;
         out << "  " << name << ": chosen to first picture " << chosen << " ms, Play to first picture "
-            << pictures.first << " ms and to the next one " << pictures.moving << " ms, processor while playing "
-            << qRound(busy) << " % of one core over " << wall << " s" << Qt::endl;
+            << pictures.first << " ms and to the next one " << pictures.moving
+            << " ms, processor while playing " << qRound(busy) << " % of one core over " << wall << " s"
+            << Qt::endl;
         choose << chosen;
         play << pictures.first;
         moving << pictures.moving;
         processor << busy;
         window.MMControl1_StopClick();
-        waitFor(pictures, [] { return false; }, 800); // the user looks before choosing the next
+        waitFor(
+            pictures, [] { return false; }, 800); // the user looks before choosing the next
     }
     if (choose.isEmpty())
         return;
     out << "  median: chosen to first picture " << median(choose) << " ms (slowest " << maximum(choose)
         << "), Play to first picture " << median(play) << " ms (slowest " << maximum(play)
-        << "), to the next one " << median(moving) << " ms, processor "
-        << qRound(median(processor)) << " %" << Qt::endl;
+        << "), to the next one " << median(moving) << " ms, processor " << qRound(median(processor)) << " %"
+        << Qt::endl;
     window.close();
 }

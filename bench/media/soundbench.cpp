@@ -35,10 +35,10 @@ public:
             *why = QStringLiteral("parecord is not installed");
             return false;
         }
-        m_process.start(parecord, { QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                                    QStringLiteral("--rate=44100"), QStringLiteral("--channels=1"),
-                                    QStringLiteral("--latency-msec=5"), QStringLiteral("-d"),
-                                    QStringLiteral("@DEFAULT_MONITOR@") });
+        m_process.start(parecord,
+            { QStringLiteral("--raw"), QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=5"), QStringLiteral("-d"),
+                QStringLiteral("@DEFAULT_MONITOR@") });
         QObject::connect(&m_process, &QProcess::readyReadStandardOutput, [this] { read(); });
         // A running server sends silence at once.
         wait([this] { return m_samples > Rate / 10; }, 3000);

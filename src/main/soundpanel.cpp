@@ -24,11 +24,13 @@ struct Column
     int buttonLeft;
     int nameWidth;
 };
-constexpr std::array<Column, 3> Columns{ { { 0, 24, 160 }, { 13, 216, 120 }, { 21, 368, 160 } } };
+constexpr std::array<Column, 3> Columns { { { 0, 24, 160 }, { 13, 216, 120 }, { 21, 368, 160 } } };
 
 const Column &columnOf(int index)
 {
-    return index >= Columns[2].firstIndex ? Columns[2] : index >= Columns[1].firstIndex ? Columns[1] : Columns[0];
+    return index >= Columns[2].firstIndex ? Columns[2]
+        : index >= Columns[1].firstIndex  ? Columns[1]
+                                          : Columns[0];
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, const QRect &place)
@@ -40,16 +42,18 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
 }
 } // namespace
 
-SoundPanel::SoundPanel(Platform &platform, Session &session, MediaControl &media, MainWindowHost &host,
-                       QWidget *client)
+SoundPanel::SoundPanel(
+    Platform &platform, Session &session, MediaControl &media, MainWindowHost &host, QWidget *client)
     : SSPanel(client)
     , m_platform(platform)
     , m_session(session)
     , MMControl1(media)
     , m_host(host)
 {
-    placeHiddenPanel(this, QStringLiteral("pnlSound"), QStringLiteral("Sound Effects"), Twips{ 3720, 480, 8415, 5895 });
-    m_Label10 = makeLabel(this, QStringLiteral("Label10"), QStringLiteral("Automobile Sound Effects"), QRect(152, 8, 233, 25));
+    placeHiddenPanel(
+        this, QStringLiteral("pnlSound"), QStringLiteral("Sound Effects"), Twips { 3720, 480, 8415, 5895 });
+    m_Label10 = makeLabel(
+        this, QStringLiteral("Label10"), QStringLiteral("Automobile Sound Effects"), QRect(152, 8, 233, 25));
     m_Label10->setAlignment(Qt::AlignCenter);
     QFont title = m_Label10->font();
     title.setBold(true);
@@ -62,21 +66,23 @@ SoundPanel::SoundPanel(Platform &platform, Session &session, MediaControl &media
         const int top = FirstRow + (i - column.firstIndex) * RowHeight;
         const QString name = soundTable().at(i).name;
         SSCommand *button = makeButton(this, arrayName(QStringLiteral("SSCommand2"), i), QString(),
-                                       pixelPlace(column.buttonLeft, top, ButtonSide, ButtonSide));
+            pixelPlace(column.buttonLeft, top, ButtonSide, ButtonSide));
         button->setPicture(play);
         button->setAccessibleName(QStringLiteral("Play ") + name);
         button->setToolTip(QStringLiteral("Play ") + name);
         connect(button, &QPushButton::clicked, this, [this, i] { SSCommand2_Click(i); });
         m_SSCommand2[i] = button;
         m_lblSound[i] = makeLabel(this, arrayName(QStringLiteral("lblSound"), i), name,
-                                  QRect(column.buttonLeft + 24, top, column.nameWidth, ButtonSide));
+            QRect(column.buttonLeft + 24, top, column.nameWidth, ButtonSide));
         m_lblSound[i]->setBuddy(button);
     }
 
     m_Image5 = makeImage(this, QStringLiteral("Image5"), pixelPlace(298, 236, 159, 108));
     m_Image5->setImage(splashArtwork(m_Image5->size()));
-    m_SSCommand3 = makeButton(this, QStringLiteral("SSCommand3"), QStringLiteral("Stop"), pixelPlace(24, 352, 241, 25));
-    m_SSCommand1 = makeButton(this, QStringLiteral("SSCommand1"), QStringLiteral("Close"), pixelPlace(264, 352, 241, 25));
+    m_SSCommand3 = makeButton(
+        this, QStringLiteral("SSCommand3"), QStringLiteral("Stop"), pixelPlace(24, 352, 241, 25));
+    m_SSCommand1 = makeButton(
+        this, QStringLiteral("SSCommand1"), QStringLiteral("Close"), pixelPlace(264, 352, 241, 25));
     connect(m_SSCommand3, &QPushButton::clicked, this, &SoundPanel::SSCommand3_Click);
     connect(m_SSCommand1, &QPushButton::clicked, this, &SoundPanel::SSCommand1_Click);
 }

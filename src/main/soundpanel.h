@@ -20,8 +20,8 @@ class SoundPanel : public SSPanel
 {
     Q_OBJECT
 public:
-    SoundPanel(Platform &platform, Session &session, MediaControl &media, MainWindowHost &host,
-               QWidget *client);
+    SoundPanel(
+        Platform &platform, Session &session, MediaControl &media, MainWindowHost &host, QWidget *client);
 
     // "Sound Effects": the panel from the top of Image4, centred left of the
     // end of the year strip, with the focus on "Close".
@@ -41,8 +41,8 @@ private:
     MediaControl &MMControl1;
     MainWindowHost &m_host;
     QLabel *m_Label10;
-    std::array<SSCommand *, SoundCount> m_SSCommand2{};
-    std::array<QLabel *, SoundCount> m_lblSound{};
+    std::array<SSCommand *, SoundCount> m_SSCommand2 {};
+    std::array<QLabel *, SoundCount> m_lblSound {};
     SSCommand *m_SSCommand3;
     SSCommand *m_SSCommand1;
     StretchedImage *m_Image5;

@@ -4,7 +4,7 @@
 
 const std::array<SoundEffect, SoundCount> &soundTable()
 {
-    static const std::array<SoundEffect, SoundCount> table{ {
+    static const std::array<SoundEffect, SoundCount> table { {
         { QStringLiteral("Backfiring"), QStringLiteral("backfrng.wav") },
         { QStringLiteral("Car Door"), QStringLiteral("car_door.wav") },
         { QStringLiteral("Car Horns"), QStringLiteral("carhorns.wav") },

@@ -56,7 +56,8 @@ void paintLandscape(QPainter &p, const QRectF &r)
         const qreal x = r.left() + r.width() * (0.03 + i * 0.071 + 0.02 * std::sin(i * 2.7));
         const qreal foot = r.top() + r.height() * (0.66 + 0.03 * std::sin(i * 1.9));
         const qreal h = r.height() * (0.10 + 0.03 * std::cos(i * 3.1));
-        p.drawPolygon(QPolygonF({ QPointF(x, foot - h), QPointF(x + h * 0.28, foot), QPointF(x - h * 0.28, foot) }));
+        p.drawPolygon(
+            QPolygonF({ QPointF(x, foot - h), QPointF(x + h * 0.28, foot), QPointF(x - h * 0.28, foot) }));
     }
 }
 
@@ -66,11 +67,11 @@ void paintRoad(QPainter &p, const QRectF &r)
     QPainterPath road;
     road.moveTo(r.left() - r.width() * 0.05, r.top() + r.height() * 0.90);
     road.cubicTo(QPointF(r.left() + r.width() * 0.45, r.top() + r.height() * 0.95),
-                 QPointF(r.left() + r.width() * 0.80, r.top() + r.height() * 0.70),
-                 QPointF(r.left() + r.width() * 0.62, r.top() + r.height() * 0.60));
+        QPointF(r.left() + r.width() * 0.80, r.top() + r.height() * 0.70),
+        QPointF(r.left() + r.width() * 0.62, r.top() + r.height() * 0.60));
     road.cubicTo(QPointF(r.left() + r.width() * 0.50, r.top() + r.height() * 0.55),
-                 QPointF(r.left() + r.width() * 0.70, r.top() + r.height() * 0.50),
-                 QPointF(r.left() + r.width() * 0.78, r.top() + r.height() * 0.47));
+        QPointF(r.left() + r.width() * 0.70, r.top() + r.height() * 0.50),
+        QPointF(r.left() + r.width() * 0.78, r.top() + r.height() * 0.47));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(95, 90, 85), r.height() * 0.10, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(road);
@@ -81,7 +82,9 @@ void paintRoad(QPainter &p, const QRectF &r)
 // A low open two-seater with its top down, seen from the side.
 void paintOpenCar(QPainter &p, const QRectF &box)
 {
-    const auto at = [&](qreal x, qreal y) { return QPointF(box.left() + x * box.width(), box.top() + y * box.height()); };
+    const auto at = [&](qreal x, qreal y) {
+        return QPointF(box.left() + x * box.width(), box.top() + y * box.height());
+    };
     QPainterPath body;
     body.moveTo(at(0.02, 0.70));
     body.cubicTo(at(0.02, 0.52), at(0.10, 0.46), at(0.22, 0.45));
@@ -150,7 +153,8 @@ QImage aboutEmblem(QSize size)
     p.fillRect(r, paint);
 
     // The grille: a chrome frame with horizontal bars, a headlamp each side.
-    const QRectF grille = r.adjusted(r.width() * 0.22, r.height() * 0.38, -r.width() * 0.22, -r.height() * 0.12);
+    const QRectF grille
+        = r.adjusted(r.width() * 0.22, r.height() * 0.38, -r.width() * 0.22, -r.height() * 0.12);
     QLinearGradient chrome(grille.topLeft(), grille.bottomLeft());
     chrome.setColorAt(0.0, QColor(250, 250, 252));
     chrome.setColorAt(0.5, QColor(150, 155, 165));
@@ -187,6 +191,6 @@ QImage aboutEmblem(QSize size)
     p.setFont(initial);
     p.setPen(QColor(110, 20, 20));
     p.drawText(QRectF(centre.x() - radius, centre.y() - radius, radius * 2, radius * 2), Qt::AlignCenter,
-               QStringLiteral("V"));
+        QStringLiteral("V"));
     return image;
 }

@@ -22,6 +22,7 @@ AboutWindow::AboutWindow(Platform &platform, MainWindowHost &host)
     setAccessibleName(QStringLiteral("About The Vireon Anthology"));
     setFixedSize(641, 481);
 
+    // clang-format off
     SSPanel3   = makePanel     (this,     QStringLiteral("SSPanel3"),   QString(),                          pixelPlace(0, 0, 641, 329));
     Image1     = makeImage     (SSPanel3, QStringLiteral("Image1"),                                         pixelPlace(6, 11, 629, 307));
     panAbout   = makePanel     (this,     QStringLiteral("panAbout"),   QString(),                          pixelPlace(0, 328, 641, 153));
@@ -32,6 +33,7 @@ AboutWindow::AboutWindow(Platform &platform, MainWindowHost &host)
     panQuillon = makePanel     (panAbout, QStringLiteral("panQuillon"), QString(),                          pixelPlace(432, 24, 177, 49));
     SSCommand2 = makeButton    (panAbout, QStringLiteral("SSCommand2"), Maker::WebAddress,                  pixelPlace(432, 80, 180, 25));
     SSCommand1 = makeButton    (panAbout, QStringLiteral("SSCommand1"), QStringLiteral("OK"),               pixelPlace(16, 112, 608, 25));
+    // clang-format on
 
     Image1->setImage(aboutIllustration(Image1->size()));
     Image1->setAccessibleName(QStringLiteral("An open Vireon on a mountain road"));
@@ -58,7 +60,8 @@ void AboutWindow::Form_Load()
     const QSize main = m_host.mainWindow()->frameGeometry().size();
     const QSize own = frameGeometry().size();
     move((main.width() - own.width()) / 2, (main.height() - own.height()) / 2);
-    panQuillon->setCaption(joinLines({ Maker::Name, Maker::Street, Maker::Town, QString(), Maker::WebAddress }));
+    panQuillon->setCaption(
+        joinLines({ Maker::Name, Maker::Street, Maker::Town, QString(), Maker::WebAddress }));
     SSPanel2->setCaption(Maker::RightsNotice);
 }
 

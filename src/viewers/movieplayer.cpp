@@ -25,7 +25,8 @@ void MoviePlayer::mnuMovies_Click()
     m_host.closeScreenSaverPhotoWindow();
     // Any movie at all in the copy will do: the copy is made movie by movie.
     const Roots &roots = m_session.roots;
-    const bool copied = !m_platform.fs.list(roots.ProgramFolder + MediaFolders::Movies + QStringLiteral("*.avi")).isEmpty();
+    const bool copied
+        = !m_platform.fs.list(roots.ProgramFolder + MediaFolders::Movies + QStringLiteral("*.avi")).isEmpty();
     MovieFolder = (copied ? roots.ProgramFolder : roots.MediaRoot) + MediaFolders::Movies;
     showMovieWindow();
 }
@@ -40,7 +41,8 @@ void MoviePlayer::showMovieWindow()
 {
     int result = 0;
     do {
-        MovieWindow window(m_platform, m_session, m_host, MovieFolder, [this] { return offerVideoSoftware(); });
+        MovieWindow window(
+            m_platform, m_session, m_host, MovieFolder, [this] { return offerVideoSoftware(); });
         window.Form_Load();
         result = m_platform.dialogs.runModal(window);
     } while (result == MovieWindow::Reopen);
@@ -48,12 +50,11 @@ void MoviePlayer::showMovieWindow()
 
 bool MoviePlayer::offerVideoSoftware()
 {
-    const Dialogs::Answer answer = m_platform.dialogs.message(
-        { ProgramTitle,
-          joinLines({ QStringLiteral("If you are experiencing difficulties running the Vireon movies,"),
-                      QStringLiteral("you may need to install the Intel Indeo Video Software."), QString(),
-                      QStringLiteral("Would you like to install this software now?") }),
-          Dialogs::Buttons::YesNo, Dialogs::Icon::Question });
+    const Dialogs::Answer answer = m_platform.dialogs.message({ ProgramTitle,
+        joinLines({ QStringLiteral("If you are experiencing difficulties running the Vireon movies,"),
+            QStringLiteral("you may need to install the Intel Indeo Video Software."), QString(),
+            QStringLiteral("Would you like to install this software now?") }),
+        Dialogs::Buttons::YesNo, Dialogs::Icon::Question });
     if (answer != Dialogs::Answer::Yes)
         return false;
     m_host.disableMainWindow();
@@ -75,12 +76,12 @@ bool MoviePlayer::installVideoSoftware()
     // The disc's installer is a Windows program. What it would bring here are
     // the decoders of the period's formats: say which are present, and where
     // a missing one comes from.
-    m_platform.dialogs.message(
-        { ProgramTitle,
-          joinLines({ QStringLiteral("The video software on the disc is for Windows and cannot be installed here."),
-                      QStringLiteral("The Vireon movies use these formats; on this computer:"), QString(),
-                      CodecCheck::periodFormatReport() }),
-          Dialogs::Buttons::Ok, Dialogs::Icon::Information });
+    m_platform.dialogs.message({ ProgramTitle,
+        joinLines(
+            { QStringLiteral("The video software on the disc is for Windows and cannot be installed here."),
+                QStringLiteral("The Vireon movies use these formats; on this computer:"), QString(),
+                CodecCheck::periodFormatReport() }),
+        Dialogs::Buttons::Ok, Dialogs::Icon::Information });
     return true;
 }
 

@@ -30,7 +30,7 @@ QRadioButton *makeOption(QWidget *parent, int index, const QRect &place)
 
 const std::array<MovieEntry, 5> &movieTable()
 {
-    static const std::array<MovieEntry, 5> table{ {
+    static const std::array<MovieEntry, 5> table { {
         { QStringLiteral("56 A Classic Design"), QStringLiteral("1956.avi") },
         { QStringLiteral("58 Inverness"), QStringLiteral("1958_3.avi") },
         { QStringLiteral("58 Vireon Country"), QStringLiteral("Vireon2002.avi") },
@@ -40,8 +40,8 @@ const std::array<MovieEntry, 5> &movieTable()
     return table;
 }
 
-MovieWindow::MovieWindow(Platform &platform, Session &session, MainWindowHost &host, const QString &movieFolder,
-                         std::function<bool()> offerVideoSoftware)
+MovieWindow::MovieWindow(Platform &platform, Session &session, MainWindowHost &host,
+    const QString &movieFolder, std::function<bool()> offerVideoSoftware)
     : QDialog(host.mainWindow())
     , m_platform(platform)
     , m_session(session)
@@ -70,11 +70,12 @@ void MovieWindow::createControls()
     SSPanel1 = makePanel(this, QStringLiteral("SSPanel1"), QString(), pixelPlace(8, 220, 305, 169));
 
     using B = TransportBar::Button;
-    m_mediaBar = new TransportBar({ B{ Action::ToStart, QStringLiteral("Prev") }, B{ Action::ToEnd, QStringLiteral("Next") },
-                                    B{ Action::Play, QStringLiteral("Play") }, B{ Action::Pause, QStringLiteral("Pause") },
-                                    B{ Action::StepBack, QStringLiteral("Back") }, B{ Action::StepForward, QStringLiteral("Step") },
-                                    B{ Action::Stop, QStringLiteral("Stop") } },
-                                  SSPanel1);
+    m_mediaBar = new TransportBar(
+        { B { Action::ToStart, QStringLiteral("Prev") }, B { Action::ToEnd, QStringLiteral("Next") },
+            B { Action::Play, QStringLiteral("Play") }, B { Action::Pause, QStringLiteral("Pause") },
+            B { Action::StepBack, QStringLiteral("Back") }, B { Action::StepForward, QStringLiteral("Step") },
+            B { Action::Stop, QStringLiteral("Stop") } },
+        SSPanel1);
     m_mediaBar->setObjectName(QStringLiteral("MMControl1"));
     m_mediaBar->setAccessibleName(QStringLiteral("Movie controls"));
     m_mediaBar->setGeometry(16, 16, 271, 20);
@@ -84,8 +85,10 @@ void MovieWindow::createControls()
     m_optMovie[1] = makeOption(SSPanel1, 1, QRect(16, 80, 137, 17));
     m_optMovie[4] = makeOption(SSPanel1, 4, QRect(176, 80, 113, 17));
     m_optMovie[2] = makeOption(SSPanel1, 2, QRect(16, 104, 153, 18));
-    SSCommand2 = makeButton(SSPanel1, QStringLiteral("SSCommand2"), QStringLiteral("Help"), pixelPlace(16, 128, 137, 25));
-    SSCommand1 = makeButton(SSPanel1, QStringLiteral("SSCommand1"), QStringLiteral("Exit"), pixelPlace(152, 128, 129, 25));
+    SSCommand2 = makeButton(
+        SSPanel1, QStringLiteral("SSCommand2"), QStringLiteral("Help"), pixelPlace(16, 128, 137, 25));
+    SSCommand1 = makeButton(
+        SSPanel1, QStringLiteral("SSCommand1"), QStringLiteral("Exit"), pixelPlace(152, 128, 129, 25));
 }
 
 void MovieWindow::connectControls()
@@ -94,14 +97,22 @@ void MovieWindow::connectControls()
         connect(m_optMovie.at(i), &QRadioButton::clicked, this, [this, i] { optMovie_Click(i); });
     connect(m_mediaBar, &TransportBar::triggered, this, [this](Action action) {
         switch (action) {
-        case Action::ToStart: return MMControl1_PrevClick();
-        case Action::ToEnd: return MMControl1_NextClick();
-        case Action::Play: return MMControl1_PlayClick();
-        case Action::Pause: return MMControl1_PauseClick();
-        case Action::StepBack: return MMControl1_BackClick();
-        case Action::StepForward: return MMControl1_StepClick();
-        case Action::Stop: return MMControl1_StopClick();
-        default: return;
+        case Action::ToStart:
+            return MMControl1_PrevClick();
+        case Action::ToEnd:
+            return MMControl1_NextClick();
+        case Action::Play:
+            return MMControl1_PlayClick();
+        case Action::Pause:
+            return MMControl1_PauseClick();
+        case Action::StepBack:
+            return MMControl1_BackClick();
+        case Action::StepForward:
+            return MMControl1_StepClick();
+        case Action::Stop:
+            return MMControl1_StopClick();
+        default:
+            return;
         }
     });
     connect(SSCommand1, &QPushButton::clicked, this, &MovieWindow::SSCommand1_Click);

@@ -38,7 +38,7 @@ public:
     // offerVideoSoftware: the offer of the video software; true when it went
     // through, and the window is then opened afresh.
     MovieWindow(Platform &platform, Session &session, MainWindowHost &host, const QString &movieFolder,
-                std::function<bool()> offerVideoSoftware);
+        std::function<bool()> offerVideoSoftware);
     ~MovieWindow() override;
 
     // Load: centred on the screen, the main window out of play, the first
@@ -80,7 +80,7 @@ private:
     QLabel *PicMovie;
     SSPanel *SSPanel1;
     TransportBar *m_mediaBar; // the bar of MMControl1, under that name
-    std::array<QRadioButton *, 5> m_optMovie{};
+    std::array<QRadioButton *, 5> m_optMovie {};
     SSCommand *SSCommand2;
     SSCommand *SSCommand1;
 };

@@ -7,10 +7,13 @@ using Action = TransportBar::Action;
 // Each button with the word of the bar's tooltip: one photograph back or
 // forward, timed showing, ten photographs back or forward, and "Exit", which
 // hands the photograph on show back to the main window.
-const QList<TransportBar::Button> Buttons{
-    { Action::StepBack, QStringLiteral("Bkwd") },     { Action::StepForward, QStringLiteral("Fwd") },
-    { Action::Play, QStringLiteral("Play") },         { Action::Pause, QStringLiteral("Pause") },
-    { Action::JumpBack, QStringLiteral("Jump Bkwd") }, { Action::JumpForward, QStringLiteral("Jump Fwd") },
+const QList<TransportBar::Button> Buttons {
+    { Action::StepBack, QStringLiteral("Bkwd") },
+    { Action::StepForward, QStringLiteral("Fwd") },
+    { Action::Play, QStringLiteral("Play") },
+    { Action::Pause, QStringLiteral("Pause") },
+    { Action::JumpBack, QStringLiteral("Jump Bkwd") },
+    { Action::JumpForward, QStringLiteral("Jump Fwd") },
     { Action::HandBack, QStringLiteral("Exit") },
 };
 }

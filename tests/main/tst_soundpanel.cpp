@@ -29,7 +29,10 @@ struct Fixture
     }
     ~Fixture() { main->close(); }
 
-    SSCommand *play(int index) const { return control<SSCommand>(panel, arrayName(QStringLiteral("SSCommand2"), index)); }
+    SSCommand *play(int index) const
+    {
+        return control<SSCommand>(panel, arrayName(QStringLiteral("SSCommand2"), index));
+    }
     QString wav(const QString &name) const { return dir.filePath(QStringLiteral("disc/wav/") + name); }
     QStringList playing(const QString &name) const
     {
@@ -37,7 +40,7 @@ struct Fixture
     }
 
     QTemporaryDir dir;
-    Harness run{ dir };
+    Harness run { dir };
     MainWindow *main = nullptr;
     SoundPanel *panel = nullptr;
 };
@@ -57,20 +60,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("file");
         const char *rows[][2] = {
-            { "Backfiring", "backfrng.wav" }, { "Car Door", "car_door.wav" }, { "Car Horns", "carhorns.wav" },
-            { "Traffic", "horns.wav" }, { "Police Car", "cop-car.wav" }, { "Taxi Horns", "taxi.wav" },
-            { "Sport Car", "sportcar.wav" }, { "18 Wheeler", "18wheelr.wav" }, { "Race Car Takeoff", "peel-out.wav" },
-            { "At the Track", "Track2.wav" }, { "Race Car Passby", "nascar.wav" }, { "Race Car 1", "racecar.wav" },
-            { "Race Car 2", "indy-car.wav" }, { "Motorcycle", "mcycle.wav" }, { "Batmobile", "batmoble.wav" },
-            { "Mustang", "62mirral.wav" }, { "Tarvello", "63mirral.wav" }, { "Cars Starting", "mirralstart.wav" },
-            { "Passby", "passby.wav" }, { "Mirral C5", "mirral.wav" }, { "ZR-1 Starting", "zr1start.wav" },
-            { "Motorcycle 2", "motorcyc2.wav" }, { "Hot Rod", "hot_rod.wav" }, { "Red Light", "red_lght.wav" },
-            { "Mustang Mach I", "porche.wav" }, { "Ford Cobra", "stealth.wav" }, { "Stuck on Ice", "stuck.wav" },
-            { "Rev n' Run", "revnrun.wav" }, { "Going By", "goingby.wav" },
+            { "Backfiring", "backfrng.wav" },
+            { "Car Door", "car_door.wav" },
+            { "Car Horns", "carhorns.wav" },
+            { "Traffic", "horns.wav" },
+            { "Police Car", "cop-car.wav" },
+            { "Taxi Horns", "taxi.wav" },
+            { "Sport Car", "sportcar.wav" },
+            { "18 Wheeler", "18wheelr.wav" },
+            { "Race Car Takeoff", "peel-out.wav" },
+            { "At the Track", "Track2.wav" },
+            { "Race Car Passby", "nascar.wav" },
+            { "Race Car 1", "racecar.wav" },
+            { "Race Car 2", "indy-car.wav" },
+            { "Motorcycle", "mcycle.wav" },
+            { "Batmobile", "batmoble.wav" },
+            { "Mustang", "62mirral.wav" },
+            { "Tarvello", "63mirral.wav" },
+            { "Cars Starting", "mirralstart.wav" },
+            { "Passby", "passby.wav" },
+            { "Mirral C5", "mirral.wav" },
+            { "ZR-1 Starting", "zr1start.wav" },
+            { "Motorcycle 2", "motorcyc2.wav" },
+            { "Hot Rod", "hot_rod.wav" },
+            { "Red Light", "red_lght.wav" },
+            { "Mustang Mach I", "porche.wav" },
+            { "Ford Cobra", "stealth.wav" },
+            { "Stuck on Ice", "stuck.wav" },
+            { "Rev n' Run", "revnrun.wav" },
+            { "Going By", "goingby.wav" },
         };
         QCOMPARE(int(std::size(rows)), SoundCount);
         for (int i = 0; i < SoundCount; ++i)
-            QTest::addRow("%d %s", i, rows[i][0]) << i << QString::fromLatin1(rows[i][0]) << QString::fromLatin1(rows[i][1]);
+            QTest::addRow("%d %s", i, rows[i][0])
+                << i << QString::fromLatin1(rows[i][0]) << QString::fromLatin1(rows[i][1]);
     }
     // Each button plays its own file, also where the file does not echo the
     // name beside the button (Traffic plays horns.wav).
@@ -108,17 +131,21 @@ private Q_SLOTS:
         QCOMPARE(f.panel->size(), QSize(561, 393));
         QVERIFY(f.panel->isHidden());
         // Three columns, 24 pixels apart, from 40 down.
-        const QList<QPair<int, QPoint>> buttons = { { 0, { 24, 40 } }, { 12, { 24, 328 } }, { 13, { 216, 40 } },
-                                                    { 20, { 216, 208 } }, { 21, { 368, 40 } }, { 28, { 368, 208 } } };
+        const QList<QPair<int, QPoint>> buttons = { { 0, { 24, 40 } }, { 12, { 24, 328 } },
+            { 13, { 216, 40 } }, { 20, { 216, 208 } }, { 21, { 368, 40 } }, { 28, { 368, 208 } } };
         for (const auto &[index, place] : buttons) {
             QCOMPARE(f.play(index)->geometry(), QRect(place, QSize(17, 17)));
-            QCOMPARE(control<QLabel>(f.panel, arrayName(QStringLiteral("lblSound"), index))->x(), place.x() + 24);
+            QCOMPARE(
+                control<QLabel>(f.panel, arrayName(QStringLiteral("lblSound"), index))->x(), place.x() + 24);
         }
         QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label10"))->geometry(), QRect(152, 8, 233, 25));
-        QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label10"))->text(), QStringLiteral("Automobile Sound Effects"));
-        QCOMPARE(control<SSCommand>(f.panel, QStringLiteral("SSCommand3"))->geometry(), QRect(24, 352, 241, 25));
+        QCOMPARE(control<QLabel>(f.panel, QStringLiteral("Label10"))->text(),
+            QStringLiteral("Automobile Sound Effects"));
+        QCOMPARE(
+            control<SSCommand>(f.panel, QStringLiteral("SSCommand3"))->geometry(), QRect(24, 352, 241, 25));
         QCOMPARE(control<SSCommand>(f.panel, QStringLiteral("SSCommand3"))->text(), QStringLiteral("Stop"));
-        QCOMPARE(control<SSCommand>(f.panel, QStringLiteral("SSCommand1"))->geometry(), QRect(264, 352, 241, 25));
+        QCOMPARE(
+            control<SSCommand>(f.panel, QStringLiteral("SSCommand1"))->geometry(), QRect(264, 352, 241, 25));
         QVERIFY(control<QWidget>(f.panel, QStringLiteral("Image5"))->isVisibleTo(f.panel));
     }
 
@@ -181,14 +208,15 @@ private Q_SLOTS:
         QTest::addColumn<bool>("present");
         QTest::addColumn<QStringList>("sent");
         QTest::newRow("missing") << false << QStringList();
-        QTest::newRow("cannot be played") << true << QStringList({ "close", "deviceType=WaveAudio", "fileName=", "open" });
+        QTest::newRow("cannot be played")
+            << true << QStringList({ "close", "deviceType=WaveAudio", "fileName=", "open" });
     }
     // Nothing plays, the box says ER038 and the panel stays open.
     void missingOrUnplayableSoundReportsER038()
     {
         QFETCH(bool, present);
         QFETCH(QStringList, sent);
-        Fixture f(present ? QStringList{ "stuck.wav" } : QStringList{});
+        Fixture f(present ? QStringList { "stuck.wav" } : QStringList {});
         f.run.media->answers.insert(QStringLiteral("open"), false);
         f.main->menu(QStringLiteral("mnuSound"))->trigger();
         f.panel->SSCommand2_Click(26);
@@ -196,7 +224,8 @@ private Q_SLOTS:
             sent[2] += f.wav("stuck.wav");
         QCOMPARE(f.run.media->calls, sent);
         QCOMPARE(f.run.dialogs.shown().size(), 1);
-        QVERIFY(f.run.dialogs.last().text.startsWith(QStringLiteral("Error number: ER038\r\n\r\n Unable to load the 'Sound Effects' file.")));
+        QVERIFY(f.run.dialogs.last().text.startsWith(
+            QStringLiteral("Error number: ER038\r\n\r\n Unable to load the 'Sound Effects' file.")));
         QVERIFY(f.panel->isVisible());
     }
 };

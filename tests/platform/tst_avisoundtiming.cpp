@@ -26,8 +26,9 @@ QByteArray soundStream(int tag, int channels, int blockAlign, int sampleSize, co
 
 QByteArray avi(const QByteArray &streams)
 {
-    const QByteArray video = list("strl", riffChunk("strh", "vidsMJPG" + QByteArray(48, '\0'))
-                                              + riffChunk("strf", le32(40) + QByteArray(36, '\0')));
+    const QByteArray video = list("strl",
+        riffChunk("strh", "vidsMJPG" + QByteArray(48, '\0'))
+            + riffChunk("strf", le32(40) + QByteArray(36, '\0')));
     const QByteArray body = "AVI " + list("hdrl", riffChunk("avih", QByteArray(56, '\0')) + video + streams)
         + list("movi", riffChunk("01wb", QByteArray(456, '\x11')));
     return "RIFF" + le32(quint32(body.size())) + body;
@@ -63,17 +64,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QList<quint32>>("header"); // scale, rate, length, sample size; empty: left alone
         // MS ADPCM, mono, 456-byte blocks stating 900 samples each.
-        QTest::newRow("MS ADPCM") << avi(soundStream(2, 1, 456, 456, le16(900) + le16(7) + QByteArray(28, '\0')))
-                                  << QList<quint32>{ 900, 11025, 49, 0 };
+        QTest::newRow("MS ADPCM") << avi(
+            soundStream(2, 1, 456, 456, le16(900) + le16(7) + QByteArray(28, '\0')))
+                                  << QList<quint32> { 900, 11025, 49, 0 };
         // IMA ADPCM, stereo, without the samples a block: (512 - 8) * 2 / 2 + 1.
-        QTest::newRow("IMA ADPCM, worked out") << avi(soundStream(0x11, 2, 512, 512, {}))
-                                               << QList<quint32>{ 505, 11025, 49, 0 };
+        QTest::newRow("IMA ADPCM, worked out")
+            << avi(soundStream(0x11, 2, 512, 512, {})) << QList<quint32> { 505, 11025, 49, 0 };
         // A length in bytes (sample size 1) becomes a length in blocks.
-        QTest::newRow("length in bytes") << avi(soundStream(2, 1, 456, 1, le16(900) + le16(0)))
-                                         << QList<quint32>{ 900, 11025, 1, 0 };
-        QTest::newRow("PCM") << avi(soundStream(1, 1, 2, 2, {})) << QList<quint32>{};
-        QTest::newRow("already by blocks") << avi(soundStream(2, 1, 456, 0, le16(900) + le16(0))) << QList<quint32>{};
-        QTest::newRow("absurd block") << avi(soundStream(2, 1, 4, 4, {})) << QList<quint32>{};
+        QTest::newRow("length in bytes")
+            << avi(soundStream(2, 1, 456, 1, le16(900) + le16(0))) << QList<quint32> { 900, 11025, 1, 0 };
+        QTest::newRow("PCM") << avi(soundStream(1, 1, 2, 2, {})) << QList<quint32> {};
+        QTest::newRow("already by blocks")
+            << avi(soundStream(2, 1, 456, 0, le16(900) + le16(0))) << QList<quint32> {};
+        QTest::newRow("absurd block") << avi(soundStream(2, 1, 4, 4, {})) << QList<quint32> {};
     }
     void patches()
     {

@@ -31,7 +31,7 @@ private Q_SLOTS:
     void buttonsRaiseTheirActions()
     {
         const QList<Action> actions = { Action::ToStart, Action::ToEnd, Action::Play, Action::Pause,
-                                        Action::StepBack, Action::StepForward, Action::Stop };
+            Action::StepBack, Action::StepForward, Action::Stop };
         QList<TransportBar::Button> buttons;
         for (Action action : actions)
             buttons.append({ action, QString::number(int(action)) });
@@ -56,7 +56,8 @@ private Q_SLOTS:
         for (B::Button other : { B::Bkwd, B::Fwd, B::Play, B::JumpBkwd, B::JumpFwd, B::Exit })
             QVERIFY(bar.button(other)->isEnabled());
         bar.setPlaying(true);
-        QVERIFY(bar.button(B::Pause)->isEnabled() && bar.button(B::Play)->isEnabled() && bar.button(B::Exit)->isEnabled());
+        QVERIFY(bar.button(B::Pause)->isEnabled() && bar.button(B::Play)->isEnabled()
+            && bar.button(B::Exit)->isEnabled());
         for (B::Button step : { B::Bkwd, B::Fwd, B::JumpBkwd, B::JumpFwd })
             QVERIFY(!bar.button(step)->isEnabled());
     }
@@ -68,10 +69,10 @@ private Q_SLOTS:
     {
         SlideShowTransportBar bar;
         using B = SlideShowTransportBar;
-        const QList<QPair<B::Button, Action>> looks = { { B::Bkwd, Action::StepBack }, { B::Fwd, Action::StepForward },
-                                                         { B::Play, Action::Play }, { B::Pause, Action::Pause },
-                                                         { B::JumpBkwd, Action::JumpBack }, { B::JumpFwd, Action::JumpForward },
-                                                         { B::Exit, Action::HandBack } };
+        const QList<QPair<B::Button, Action>> looks
+            = { { B::Bkwd, Action::StepBack }, { B::Fwd, Action::StepForward }, { B::Play, Action::Play },
+                  { B::Pause, Action::Pause }, { B::JumpBkwd, Action::JumpBack },
+                  { B::JumpFwd, Action::JumpForward }, { B::Exit, Action::HandBack } };
         const QStringList words = { "Bkwd", "Fwd", "Play", "Pause", "Jump Bkwd", "Jump Fwd", "Exit" };
         for (const auto &[button, action] : looks) {
             QCOMPARE(bar.button(button)->toolTip(), words.at(button));

@@ -48,9 +48,10 @@ private Q_SLOTS:
             QCOMPARE(w.size(), QSize(641, 481));
             QCOMPARE(w.frameGeometry().topLeft(), place);
             QCOMPARE(control<SSPanel>(&w, QStringLiteral("panQuillon"))->caption(),
-                     Maker::Name + "\r\n" + Maker::Street + "\r\n" + Maker::Town + "\r\n\r\n" + Maker::WebAddress);
+                Maker::Name + "\r\n" + Maker::Street + "\r\n" + Maker::Town + "\r\n\r\n" + Maker::WebAddress);
             QVERIFY(control<SSPanel>(&w, QStringLiteral("SSPanel2"))->caption().startsWith(u'\u00a9'));
-            QCOMPARE(control<SSPanel>(&w, QStringLiteral("SSPanel1"))->caption(), QStringLiteral("Vireon Anthology"));
+            QCOMPARE(control<SSPanel>(&w, QStringLiteral("SSPanel1"))->caption(),
+                QStringLiteral("Vireon Anthology"));
             QCOMPARE(control<SSPanel>(&w, QStringLiteral("SSPanel5"))->caption(), QStringLiteral("The"));
             QCOMPARE(control<QLabel>(&w, QStringLiteral("Picture2"))->geometry(), QRect(240, 16, 161, 86));
             QCOMPARE(control<SSCommand>(&w, QStringLiteral("SSCommand2"))->text(), Maker::WebAddress);

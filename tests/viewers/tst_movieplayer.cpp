@@ -32,7 +32,8 @@ struct Fixture
     // Opens the movie window from the menu and runs action inside it.
     void open(const std::function<void(MovieWindow &)> &action)
     {
-        services.dialogs.scriptModal([action](QDialog &window) { action(static_cast<MovieWindow &>(window)); });
+        services.dialogs.scriptModal(
+            [action](QDialog &window) { action(static_cast<MovieWindow &>(window)); });
         player.mnuMovies_Click();
     }
     QStringList opening(const QString &file) const
@@ -50,14 +51,15 @@ struct Fixture
     QStringList &calls() { return services.media->calls; }
 
     QTemporaryDir dir;
-    TestServices services{ dir.filePath(QStringLiteral("disc")), dir.filePath(QStringLiteral("printed")) };
+    TestServices services { dir.filePath(QStringLiteral("disc")), dir.filePath(QStringLiteral("printed")) };
     FakeHost host;
-    MoviePlayer player{ services.platform, services.session, host };
+    MoviePlayer player { services.platform, services.session, host };
 };
 
 QToolButton *barButton(QWidget &window, const char *name)
 {
-    return control<QToolButton>(control<TransportBar>(&window, QStringLiteral("MMControl1")), QLatin1String(name));
+    return control<QToolButton>(
+        control<TransportBar>(&window, QStringLiteral("MMControl1")), QLatin1String(name));
 }
 } // namespace
 
@@ -84,7 +86,7 @@ private Q_SLOTS:
             QCOMPARE(w.size(), QSize(322, 406));
             QCOMPARE(w.frameGeometry().topLeft(), QPoint((800 - 322) / 2, (600 - 406) / 2));
             QCOMPARE(f.host.calls, QStringList({ "close saver", "disable" }));
-            QCOMPARE(f.calls(), f.opening(f.disc("1956.avi")) + QStringList{ "displayWindow=PicMovie" });
+            QCOMPARE(f.calls(), f.opening(f.disc("1956.avi")) + QStringList { "displayWindow=PicMovie" });
             QVERIFY(w.optMovie(0)->isChecked());
             QVERIFY(control<TransportBar>(&w, QStringLiteral("MMControl1"))->isVisible());
         });
@@ -101,7 +103,8 @@ private Q_SLOTS:
     {
         Fixture f(AllMovies, { "1956.AVI" });
         f.open([&](MovieWindow &w) {
-            QCOMPARE(f.calls().at(3), "fileName=" + f.dir.filePath(QStringLiteral("program/movies/1956.AVI")));
+            QCOMPARE(
+                f.calls().at(3), "fileName=" + f.dir.filePath(QStringLiteral("program/movies/1956.AVI")));
             f.calls().clear();
             w.optMovie_Click(3);
             QVERIFY(f.calls().isEmpty());
@@ -109,7 +112,8 @@ private Q_SLOTS:
             QVERIFY(f.services.dialogs.last().text.contains(QStringLiteral(" Unable to load Vireon Movie.")));
             QVERIFY(w.isVisible());
         });
-        QCOMPARE(f.player.MovieFolder, f.dir.filePath(QStringLiteral("program")) + QStringLiteral("\\movies\\"));
+        QCOMPARE(
+            f.player.MovieFolder, f.dir.filePath(QStringLiteral("program")) + QStringLiteral("\\movies\\"));
     }
 
     void movieTable_data()
@@ -118,11 +122,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QRect>("place");
-        QTest::newRow("0") << 0 << "56 A Classic Design" << "1956.avi" << QRect(16, 56, 153, 17);
-        QTest::newRow("1") << 1 << "58 Inverness" << "1958_3.avi" << QRect(16, 80, 137, 17);
-        QTest::newRow("2 plays Vireon2002") << 2 << "58 Vireon Country" << "Vireon2002.avi" << QRect(16, 104, 153, 18);
-        QTest::newRow("3") << 3 << "62 Vireon" << "1962_2.avi" << QRect(176, 56, 113, 18);
-        QTest::newRow("4") << 4 << "66 Moon River" << "1966.avi" << QRect(176, 80, 113, 17);
+        QTest::newRow("0") << 0 << "56 A Classic Design"
+                           << "1956.avi" << QRect(16, 56, 153, 17);
+        QTest::newRow("1") << 1 << "58 Inverness"
+                           << "1958_3.avi" << QRect(16, 80, 137, 17);
+        QTest::newRow("2 plays Vireon2002") << 2 << "58 Vireon Country"
+                                            << "Vireon2002.avi" << QRect(16, 104, 153, 18);
+        QTest::newRow("3") << 3 << "62 Vireon"
+                           << "1962_2.avi" << QRect(176, 56, 113, 18);
+        QTest::newRow("4") << 4 << "66 Moon River"
+                           << "1966.avi" << QRect(176, 80, 113, 17);
     }
     // Each option opens its own movie in place of the one that was open.
     void movieTable()
@@ -155,9 +164,11 @@ private Q_SLOTS:
                 words << bar->button(i)->toolTip();
             QCOMPARE(words, QStringList({ "Prev", "Next", "Play", "Pause", "Back", "Step", "Stop" }));
             QCOMPARE(control<SSCommand>(&w, QStringLiteral("SSCommand2"))->text(), QStringLiteral("Help"));
-            QCOMPARE(control<SSCommand>(&w, QStringLiteral("SSCommand2"))->geometry(), QRect(16, 128, 137, 25));
+            QCOMPARE(
+                control<SSCommand>(&w, QStringLiteral("SSCommand2"))->geometry(), QRect(16, 128, 137, 25));
             QCOMPARE(control<SSCommand>(&w, QStringLiteral("SSCommand1"))->text(), QStringLiteral("Exit"));
-            QCOMPARE(control<SSCommand>(&w, QStringLiteral("SSCommand1"))->geometry(), QRect(152, 128, 129, 25));
+            QCOMPARE(
+                control<SSCommand>(&w, QStringLiteral("SSCommand1"))->geometry(), QRect(152, 128, 129, 25));
         });
     }
 
@@ -171,7 +182,8 @@ private Q_SLOTS:
             f.calls().clear();
             for (const char *button : { "Play", "Stop", "Play", "Pause", "Back", "Step", "Next", "Prev" })
                 QTest::mouseClick(barButton(w, button), Qt::LeftButton);
-            QCOMPARE(f.calls(), QStringList({ "play", "stop", "prev", "play", "pause", "back", "step", "next", "prev" }));
+            QCOMPARE(f.calls(),
+                QStringList({ "play", "stop", "prev", "play", "pause", "back", "step", "next", "prev" }));
 
             w.MMControl1_PlayClick();
             QVERIFY(barButton(w, "Pause")->isEnabled() && !barButton(w, "Step")->isEnabled());
@@ -183,7 +195,7 @@ private Q_SLOTS:
     // A disc without the first movie: ER045 at once, and no bar to play nothing with.
     void missingFirstMovie()
     {
-        Fixture f(QStringList{});
+        Fixture f(QStringList {});
         f.open([&](MovieWindow &w) {
             QCOMPARE(f.reported(), QStringList({ "Error number: ER045" }));
             QVERIFY(!control<TransportBar>(&w, QStringLiteral("MMControl1"))->isVisible());
@@ -229,9 +241,10 @@ private Q_SLOTS:
         const QList<Dialogs::Message> &boxes = f.services.dialogs.shown();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes.at(0).title, ProgramTitle);
-        QCOMPARE(boxes.at(0).text, QStringLiteral("If you are experiencing difficulties running the Vireon movies,\r\n"
-                                                  "you may need to install the Intel Indeo Video Software.\r\n\r\n"
-                                                  "Would you like to install this software now?"));
+        QCOMPARE(boxes.at(0).text,
+            QStringLiteral("If you are experiencing difficulties running the Vireon movies,\r\n"
+                           "you may need to install the Intel Indeo Video Software.\r\n\r\n"
+                           "Would you like to install this software now?"));
         QCOMPARE(boxes.at(0).buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(boxes.at(0).icon, Dialogs::Icon::Question);
         QCOMPARE(boxes.at(1).title, ProgramTitle);
@@ -280,15 +293,17 @@ private Q_SLOTS:
             f.host.calls.clear();
             w.SSCommand2_Click();
         });
-        QCOMPARE(f.services.desktop.calls, present ? QStringList{ "run " + installer } : QStringList{});
+        QCOMPARE(f.services.desktop.calls, present ? QStringList { "run " + installer } : QStringList {});
         if (present && starts) {
             QCOMPARE(f.services.dialogs.shown().size(), 1);
             QCOMPARE(f.services.dialogs.modalWindows.size(), 2);
         } else {
             QCOMPARE(f.reported().mid(1), QStringList({ "Error number: ER003" }));
-            QVERIFY(f.services.dialogs.last().text.contains(QStringLiteral(" Unable to load Intel Video driver install software.")));
+            QVERIFY(f.services.dialogs.last().text.contains(
+                QStringLiteral(" Unable to load Intel Video driver install software.")));
             QCOMPARE(f.services.dialogs.modalWindows.size(), 1);
-            QCOMPARE(f.host.calls.mid(0, 2), QStringList({ "disable", "enable" })); // the report gives it back
+            QCOMPARE(
+                f.host.calls.mid(0, 2), QStringList({ "disable", "enable" })); // the report gives it back
         }
     }
 
@@ -300,7 +315,7 @@ private Q_SLOTS:
         f.player.mnuVideo_Click();
         QCOMPARE(f.host.calls, QStringList({ "close saver", "disable", "enable" }));
         QCOMPARE(f.services.desktop.calls,
-                 QStringList({ "run " + f.dir.filePath(QStringLiteral("disc/IndeoVideo/IV5PLAY.EXE")) }));
+            QStringList({ "run " + f.dir.filePath(QStringLiteral("disc/IndeoVideo/IV5PLAY.EXE")) }));
         QVERIFY(f.services.dialogs.modalWindows.isEmpty());
     }
 };

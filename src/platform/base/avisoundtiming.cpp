@@ -44,11 +44,11 @@ QList<BytePatch> adpcmSoundTimingPatches(const AviStreams &s)
         return {};
     // The length counted sample-size units of bytes; now it counts blocks.
     const quint64 bytes = quint64(s.soundLength) * s.soundSampleSize;
-    const quint32 blocks = quint32(std::min<quint64>((bytes + s.soundBlockAlign - 1) / s.soundBlockAlign, 0xffffffffu));
+    const quint32 blocks
+        = quint32(std::min<quint64>((bytes + s.soundBlockAlign - 1) / s.soundBlockAlign, 0xffffffffu));
     const qint64 at = s.soundHeaderOffset;
     return { { at + ScaleField, le32(quint32(perBlock)) + le32(quint32(s.soundRate)) },
-             { at + LengthField, le32(blocks) },
-             { at + SampleSizeField, le32(0) } };
+        { at + LengthField, le32(blocks) }, { at + SampleSizeField, le32(0) } };
 }
 
 bool writePatchedCopy(const QString &path, const QList<BytePatch> &patches, QIODevice &target)

@@ -52,7 +52,8 @@ bool MoviePlayback::open(bool wait)
     // shows no picture. Ask first, and name what is missing.
     QString error;
     const std::optional<AviStreams> streams = readAviStreamsFromFile(m_fileName, &error);
-    const QStringList problems = streams ? movieProblems(*streams, CodecCheck::hasElement) : QStringList{ error };
+    const QStringList problems
+        = streams ? movieProblems(*streams, CodecCheck::hasElement) : QStringList { error };
     if (!problems.isEmpty()) {
         qCWarning(lcMovie).noquote() << m_fileName + u": "_s + problems.join(u"; "_s);
         return false;
@@ -73,16 +74,18 @@ void MoviePlayback::createPlayer()
 {
     m_player = std::make_unique<QMediaPlayer>();
     m_player->setAudioOutput(m_audio.get());
-    connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia)
-            Q_EMIT finished();
-    });
+    connect(
+        m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+            if (status == QMediaPlayer::EndOfMedia)
+                Q_EMIT finished();
+        });
     // The player reports errors late and more than once; playback simply ends.
-    connect(m_player.get(), &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString &message) {
-        qCWarning(lcMovie).noquote() << m_fileName + u": "_s + message;
-        if (m_player->playbackState() == QMediaPlayer::PlayingState)
-            Q_EMIT finished();
-    });
+    connect(m_player.get(), &QMediaPlayer::errorOccurred, this,
+        [this](QMediaPlayer::Error, const QString &message) {
+            qCWarning(lcMovie).noquote() << m_fileName + u": "_s + message;
+            if (m_player->playbackState() == QMediaPlayer::PlayingState)
+                Q_EMIT finished();
+        });
 }
 
 QString MoviePlayback::retimedMovie(const AviStreams &streams)
@@ -95,7 +98,8 @@ QString MoviePlayback::retimedMovie(const AviStreams &streams)
         m_retimed = std::move(copy);
         return m_retimed->fileName();
     }
-    qCWarning(lcMovie).noquote() << m_fileName + u": no room for a copy with its sound retimed; it plays as it is"_s;
+    qCWarning(lcMovie).noquote() << m_fileName
+            + u": no room for a copy with its sound retimed; it plays as it is"_s;
     return m_fileName;
 }
 

@@ -73,10 +73,13 @@ void SoundOutput::play()
         }
         // The device failed: the rest goes on in silence.
         m_from = position();
-        QMetaObject::invokeMethod(this, [this] {
-            stopDevice();
-            playSilently();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                stopDevice();
+                playSilently();
+            },
+            Qt::QueuedConnection);
     });
     m_sink->start(&m_data);
     if (m_sink->error() == QAudio::OpenError) {

@@ -89,7 +89,8 @@ TransportBar::TransportBar(const QList<Button> &buttons, QWidget *parent)
         button->setToolTip(look.word);
         button->setIcon(icon(look.action));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        connect(button, &QToolButton::clicked, this, [this, action = look.action] { Q_EMIT triggered(action); });
+        connect(
+            button, &QToolButton::clicked, this, [this, action = look.action] { Q_EMIT triggered(action); });
         row->addWidget(button);
         m_buttons.append(button);
         m_actions.append(look.action);
