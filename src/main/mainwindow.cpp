@@ -18,8 +18,10 @@
 #include "print/bookletpanel.h"
 #include "print/printsetup.h"
 #include "util/utilitymenu.h"
+#include "viewers/aboutwindow.h"
 #include "viewers/documenttable.h"
 #include "viewers/documentviewer.h"
+#include "viewers/movieplayer.h"
 #include "viewers/pageviewer.h"
 #include "viewers/slideshowviewer.h"
 #include "platform/base/platformbundle.h"
@@ -76,7 +78,7 @@ void MainWindow::createParts()
     m_pnlProgress = new CopyPanel(m_platform, m_session, *this, m_details->buttonRowTop() + 60, m_client);
     m_pnlSSaver = new ScreenSaverPanel(m_platform, m_session, *this, *m_pnlProgress,
                                        m_photo->photoGeometry().y() + 5, m_client);
-    m_pnlSound = new SoundPanel(*this, m_client);
+    m_pnlSound = new SoundPanel(m_platform, m_session, *MMControl1, *this, m_client);
     m_ssPnlSongs = new SSPanel(m_client);
     placeHiddenPanel(m_ssPnlSongs, QStringLiteral("ssPnlSongs"), QStringLiteral("Songs"), Twips{ 1680, 1440, 4935, 4335 });
 
@@ -92,6 +94,7 @@ void MainWindow::createParts()
     connect(m_details.get(), &DetailPanes::cmdBrochure_Click, this, [this] { m_pageViewer->openBrochure(); });
     connect(m_details.get(), &DetailPanes::cmdAd_Click, this, [this] { m_pageViewer->ShowAdvertisement(); });
     m_slideShow = std::make_unique<SlideShowViewer>(m_platform, m_session, *this);
+    m_movies = std::make_unique<MoviePlayer>(m_platform, m_session, *this);
     connect(m_strip, &YearStrip::ssCmdSlide_Click, this, [this] { m_slideShow->ssCmdSlide_Click(); });
     connect(m_strip, &YearStrip::cmdExit_Click, this, &MainWindow::cmdExit_Click);
 }
@@ -126,6 +129,11 @@ void MainWindow::connectMenu()
     connect(menu(QStringLiteral("mnuPrintPhoto")), &QAction::triggered, this, [this] {
         printPhoto(m_platform, m_photo->photo(), CurrentSelection(), PhotoExportRules::PrintHeading::Menu);
     });
+    connect(menu(QStringLiteral("mnuSound")), &QAction::triggered, m_pnlSound,
+            [this] { m_pnlSound->mnuSound_Click(m_photo->photoGeometry().top()); });
+    connect(menu(QStringLiteral("mnuMovies")), &QAction::triggered, this, [this] { m_movies->mnuMovies_Click(); });
+    connect(menu(QStringLiteral("mnuVideo")), &QAction::triggered, this, [this] { m_movies->mnuVideo_Click(); });
+    connect(menu(QStringLiteral("mnuAbout")), &QAction::triggered, this, [this] { ShowAbout(m_platform, *this); });
     // F10 opens the menu bar, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
         menuBar()->setFocus();
@@ -192,14 +200,18 @@ void MainWindow::focusYearButtonAt(int index)
     m_strip->focusYear(index);
 }
 
+// Only the window's own controls and menu: disabling the window itself would
+// also disable the windows it owns, the modal viewer that keeps it out of play among them.
 void MainWindow::disableMainWindow()
 {
-    setEnabled(false);
+    m_client->setEnabled(false);
+    menuBar()->setEnabled(false);
 }
 
 void MainWindow::enableMainWindow()
 {
-    setEnabled(true);
+    m_client->setEnabled(true);
+    menuBar()->setEnabled(true);
 }
 
 void MainWindow::placePanel(QWidget *panel, int top)

@@ -13,6 +13,7 @@ class ClientArea;
 class CopyPanel;
 class DetailPanes;
 class MainMenu;
+class MoviePlayer;
 class PageViewer;
 class PhotoArea;
 class QAction;
@@ -69,6 +70,8 @@ public:
     Selection &selection() const { return *m_selection; }
     DetailPanes &detailPanes() const { return *m_details; }
     SlideShowViewer &slideShow() const { return *m_slideShow; }
+    SoundPanel &soundPanel() const { return *m_pnlSound; }
+    MoviePlayer &movies() const { return *m_movies; }
     QAction *menu(const QString &name) const;
 
     // Shows frmSSPhoto beside the main window, on top of it, without blocking it.
@@ -113,6 +116,7 @@ private:
     std::unique_ptr<Selection> m_selection;
     std::unique_ptr<PageViewer> m_pageViewer;
     std::unique_ptr<SlideShowViewer> m_slideShow;
+    std::unique_ptr<MoviePlayer> m_movies;
     QPointer<ScreenSaverPhotoWindow> m_ssPhoto;
     // The size mnuHideStatus asked for: its resize is ours, not the user's.
     QSize m_ownResize;

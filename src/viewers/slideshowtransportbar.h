@@ -1,24 +1,18 @@
 #pragma once
 
-#include <QWidget>
-#include <array>
+#include "platform/ui/transportbar.h"
 
-class QToolButton;
-
-// The slide show's transport bar mmSlide: seven buttons in a row that open
-// no media and only raise their clicks. The owner tells it whether the show
+// The slide show's transport bar mmSlide: seven buttons that open no media
+// and only raise what they stand for. The owner tells it whether the show
 // plays: then "Pause" is enabled and the four step buttons are disabled.
-class SlideShowTransportBar : public QWidget
+class SlideShowTransportBar : public TransportBar
 {
     Q_OBJECT
 public:
+    // Left to right.
     enum Button { Bkwd, Fwd, Play, Pause, JumpBkwd, JumpFwd, Exit };
 
     explicit SlideShowTransportBar(QWidget *parent = nullptr);
 
-    QToolButton *button(Button which) const { return m_buttons.at(which); }
-    void setPlaying(bool playing);
-
-private:
-    std::array<QToolButton *, 7> m_buttons{};
+    QToolButton *button(Button which) const { return TransportBar::button(which); }
 };

@@ -53,7 +53,8 @@ private Q_SLOTS:
             during << control<SSPanel>(panel, QStringLiteral("ProgressGuage"))->caption()
                    << control<SSPanel>(panel, QStringLiteral("ProgressGuage2"))->caption()
                    << control<QLineEdit>(panel, QStringLiteral("Text1"))->text()
-                   << (f.window->isEnabled() ? u"enabled"_qs : u"disabled"_qs) << (copy->isEnabled() ? u"on"_qs : u"off"_qs);
+                   << (f.window->centralWidget()->isEnabled() ? u"enabled"_qs : u"disabled"_qs)
+                   << (copy->isEnabled() ? u"on"_qs : u"off"_qs);
             // A second copy from inside the first is refused.
             QMetaObject::invokeMethod(copy, "clicked");
         });

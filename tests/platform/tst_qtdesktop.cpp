@@ -1,6 +1,8 @@
 #include "platform/ui/qtdesktop.h"
 
 #include <QElapsedTimer>
+
+#include <ctime>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +26,16 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() >= 250);
         // The interface was served meanwhile: the timer kept firing.
         QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+    }
+
+    // Waiting spends no processor time of its own: no polling of the program's state.
+    void runAndWaitDoesNotPoll()
+    {
+        QtDesktop desktop({});
+        const std::clock_t before = std::clock();
+        QVERIFY(desktop.runAndWait(QStringLiteral("sleep"), { QStringLiteral("0.5") }).started);
+        const double seconds = double(std::clock() - before) / CLOCKS_PER_SEC;
+        QVERIFY2(seconds < 0.1, qPrintable(QString::number(seconds)));
     }
 
     void aProgramThatCannotStartIsReported()

@@ -4,7 +4,9 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
 #include <QtEndian>
@@ -27,8 +29,9 @@ QByteArray shortSound()
     return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
 }
 
-// A movie of five 32 x 24 pictures at 25 a second, each picture a JPEG.
-QByteArray shortMovie()
+// A movie of five 32 x 24 pictures at 25 a second, each picture a JPEG
+// (labelled with another FourCC, it is a movie of an unknown coding).
+QByteArray shortMovie(const QByteArray &fourCc = "MJPG")
 {
     const int width = 32, height = 24, frames = 5, rate = 25;
     QByteArray movi = "movi";
@@ -44,9 +47,9 @@ QByteArray shortMovie()
     }
     const QByteArray avih = le32(1000000 / rate) + le32(0) + le32(0) + le32(0x10) + le32(frames) + le32(0)
         + le32(1) + le32(0) + le32(width) + le32(height) + QByteArray(16, '\0');
-    const QByteArray strh = "vidsMJPG" + le32(0) + le32(0) + le32(0) + le32(1) + le32(rate) + le32(0)
+    const QByteArray strh = "vids" + fourCc + le32(0) + le32(0) + le32(0) + le32(1) + le32(rate) + le32(0)
         + le32(frames) + le32(0) + le32(-1) + le32(0) + le16(0) + le16(0) + le16(width) + le16(height);
-    const QByteArray strf = le32(40) + le32(width) + le32(height) + le16(1) + le16(24) + "MJPG"
+    const QByteArray strf = le32(40) + le32(width) + le32(height) + le16(1) + le16(24) + fourCc
         + le32(width * height * 3) + QByteArray(16, '\0');
     const QByteArray hdrl
         = "hdrl" + riffChunk("avih", avih) + riffChunk("LIST", "strl" + riffChunk("strh", strh) + riffChunk("strf", strf));
@@ -118,6 +121,8 @@ private Q_SLOTS:
         QTest::newRow("sound that is a movie") << u"WaveAudio"_s << write(u"movie.wav"_s, shortMovie());
         QTest::newRow("missing movie") << u"AVIVideo"_s << m_dir.filePath(u"nothere.avi"_s);
         QTest::newRow("movie that is a sound") << u"AVIVideo"_s << write(u"sound.avi"_s, shortSound());
+        QTest::newRow("movie cut within its header") << u"AVIVideo"_s << write(u"cut.avi"_s, shortMovie().first(200));
+        QTest::newRow("garbage movie") << u"AVIVideo"_s << write(u"garbage.avi"_s, "RIFF" "\xff\xff\xff\xff" "AVI " + QByteArray(3000, '\x5a'));
         QTest::newRow("unknown device") << u"CDAudio"_s << write(u"ok.wav"_s, shortSound());
         QTest::newRow("sound that is a named pipe") << u"WaveAudio"_s << pipe(u"pipe.wav"_s);
         QTest::newRow("movie that is a named pipe") << u"AVIVideo"_s << pipe(u"pipe.avi"_s);
@@ -127,6 +132,7 @@ private Q_SLOTS:
         QFETCH(QString, deviceType);
         QFETCH(QString, fileName);
         auto media = control(deviceType, fileName);
+        media->setWait(true); // as the movie window does: a movie that fails to load fails to open
         QVERIFY(!media->command(u"open"_s));
         QCOMPARE(media->mode(), MediaControl::Mode::NotOpen);
         QVERIFY(!media->command(u"play"_s));
@@ -174,7 +180,79 @@ private Q_SLOTS:
         QVERIFY(frames.count() > 0);
         QVERIFY(media->command(u"prev"_s));
         QVERIFY(media->command(u"close"_s));
-        QVERIFY(!video->isVisible());
+        QVERIFY(!video->isVisible()); // the picture goes with the movie
+    }
+
+    // The movie window waits for the open, then names its display window:
+    // the first picture is on show before anything plays.
+    void openedMovieShowsItsFirstPicture()
+    {
+        QWidget window;
+        window.resize(305, 201);
+        window.show();
+        auto media = control(u"AVIVideo"_s, write(u"first.avi"_s, shortMovie()));
+        media->setWait(true);
+        QVERIFY(media->command(u"open"_s));
+        media->setDisplayWindow(&window);
+        auto *video = window.findChild<QVideoWidget *>();
+        QVERIFY(video);
+        QTRY_VERIFY_WITH_TIMEOUT(video->videoSink()->videoFrame().isValid(), 3000);
+        QCOMPARE(media->mode(), MediaControl::Mode::Open);
+    }
+
+    // A movie whose picture has no decoder here does not open, and the log
+    // says which decoder is missing.
+    void unknownCodingIsNamed()
+    {
+        auto media = control(u"AVIVideo"_s, write(u"xvid.avi"_s, shortMovie("XVID")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"xvid\\.avi: no decoder known for video 'XVID'"_s));
+        QVERIFY(!media->command(u"open"_s));
+        QCOMPARE(media->mode(), MediaControl::Mode::NotOpen);
+    }
+
+    // Pause keeps the place and Play goes on from there; after the end,
+    // "prev" shows the first picture, "step" the next one and "next" the last.
+    void movieStandsWhereItIsSent()
+    {
+        QWidget window;
+        window.resize(160, 120);
+        window.show();
+        auto media = control(u"AVIVideo"_s, write(u"places.avi"_s, shortMovie()));
+        media->setDisplayWindow(&window);
+        media->setWait(true);
+        int done = 0;
+        media->setOnDone([&done] { ++done; });
+        QVERIFY(media->command(u"open"_s));
+        QVideoSink *sink = window.findChild<QVideoWidget *>()->videoSink();
+        // Picture k of the movie is on show (a picture sought into is stamped with the place sought).
+        const auto shows = [sink](int k) {
+            const qint64 start = sink->videoFrame().startTime();
+            return sink->videoFrame().isValid() && start >= k * 40000 && start < (k + 1) * 40000;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(shows(0), 3000);
+
+        QVERIFY(media->command(u"play"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(sink->videoFrame().startTime() >= 80000, 3000);
+        QVERIFY(media->command(u"pause"_s));
+        QCOMPARE(media->mode(), MediaControl::Mode::Paused);
+        QCoreApplication::processEvents();
+        const qint64 paused = sink->videoFrame().startTime();
+        QSignalSpy pictures(sink, &QVideoSink::videoFrameChanged);
+        QVERIFY(media->command(u"play"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 3000);
+        for (const QList<QVariant> &picture : pictures) {
+            const QVideoFrame frame = picture.at(0).value<QVideoFrame>();
+            QVERIFY2(!frame.isValid() || frame.startTime() >= paused - 40000, "played again from the start");
+        }
+
+        QVERIFY(media->command(u"prev"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(0), 3000);
+        QVERIFY(media->command(u"step"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(1), 3000);
+        QVERIFY(media->command(u"next"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(4), 3000);
+        QVERIFY(media->command(u"back"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(3), 3000);
     }
 
     // The movie window may go away without a word to its control.

@@ -25,7 +25,9 @@ private:
 
 // A desktop with a task bar: records what is done to it ("find", "hide",
 // "show", "open <address>", "run <program>", "topmost on"). Programs "run"
-// with the exit code given, or fail to start when started is false.
+// with the exit code given, or fail to start when started is false; with
+// windowsPrograms false it stands for a desktop where the disc's Windows
+// installers cannot run.
 class FakeDesktop : public Desktop
 {
 public:
@@ -40,6 +42,7 @@ public:
         calls << QStringLiteral("open ") + address;
         return true;
     }
+    bool runsWindowsPrograms() const override { return windowsPrograms; }
     RunResult runAndWait(const QString &program, const QStringList &) override
     {
         calls << QStringLiteral("run ") + program;
@@ -53,6 +56,7 @@ public:
 
     QStringList calls;
     RunResult run{ true, 0 };
+    bool windowsPrograms = true;
     QString windowsFolder;
 };
 

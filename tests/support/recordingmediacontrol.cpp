@@ -31,6 +31,11 @@ void RecordingMediaControl::setDisplayWindow(QWidget *window)
     m_log->calls.append(u"displayWindow="_s + (window ? window->objectName() : QString()));
 }
 
+void RecordingMediaControl::setWait(bool wait)
+{
+    m_log->calls.append(wait ? u"wait=true"_s : u"wait=false"_s);
+}
+
 bool RecordingMediaControl::command(const QString &command)
 {
     m_log->calls.append(command);
@@ -42,6 +47,8 @@ bool RecordingMediaControl::command(const QString &command)
         m_mode = Mode::NotOpen;
     else if (command == u"play" && m_mode != Mode::NotOpen)
         m_mode = Mode::Playing;
+    else if (command == u"pause" && m_mode != Mode::NotOpen)
+        m_mode = Mode::Paused;
     else if (command == u"stop" && m_mode != Mode::NotOpen)
         m_mode = Mode::Stopped;
     return true;

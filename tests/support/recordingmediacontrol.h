@@ -10,7 +10,7 @@ class RecordingMediaControl;
 
 // What all controls of one factory share: every call in order ("close",
 // "deviceType=WaveAudio", "fileName=/x/passby.wav", "displayWindow=PicMovie",
-// "open", "play", ...), the answers to give, and the controls alive now.
+// "wait=true", "open", "play", ...), the answers to give, and the controls alive now.
 struct MediaLog
 {
     QStringList calls;
@@ -32,6 +32,7 @@ public:
     void setDeviceType(const QString &deviceType) override;
     void setFileName(const QString &nativeFileName) override;
     void setDisplayWindow(QWidget *window) override;
+    void setWait(bool wait) override;
     bool command(const QString &command) override;
     Mode mode() const override { return m_mode; }
     void setOnDone(std::function<void()> callback) override { m_onDone = std::move(callback); }

@@ -1,5 +1,7 @@
 #include "aviheader.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QtEndian>
 
@@ -35,7 +37,29 @@ bool isList(QByteArrayView id, QByteArrayView body, const char *type)
     return id == "LIST" && body.size() >= 4 && body.first(4) == type;
 }
 
-void readStream(QByteArrayView strl, AviStreams &streams)
+quint32 u32(QByteArrayView bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.data() + at);
+}
+
+void readSoundLayout(QByteArrayView file, QByteArrayView header, QByteArrayView format, AviStreams &streams)
+{
+    if (header.size() >= 48) {
+        streams.soundHeaderOffset = header.data() - file.data();
+        streams.soundLength = u32(header, 32);
+        streams.soundSampleSize = u32(header, 44);
+    }
+    if (format.size() >= 14) {
+        streams.soundChannels = u16(format, 2);
+        streams.soundRate = int(std::min<quint32>(u32(format, 4), 1 << 30));
+        streams.soundBlockAlign = u16(format, 12);
+    }
+    // ADPCM formats state their samples a block after the extra-bytes count.
+    if (format.size() >= 20 && u16(format, 16) >= 2)
+        streams.soundSamplesPerBlock = u16(format, 18);
+}
+
+void readStream(QByteArrayView file, QByteArrayView strl, AviStreams &streams)
 {
     QByteArrayView header, format;
     forEachChunk(strl, [&](QByteArrayView id, QByteArrayView body) {
@@ -51,6 +75,8 @@ void readStream(QByteArrayView strl, AviStreams &streams)
     if (header.first(4) == "vids" && !streams.hasVideo) {
         streams.hasVideo = true;
         streams.videoHandler = header.sliced(4, 4).toByteArray();
+        if (header.size() >= 28 && u32(header, 24) > 0)
+            streams.videoFrameMicroseconds = qint64(u32(header, 20)) * 1000000 / u32(header, 24);
         if (format.size() >= 20)
             streams.videoCompression = format.sliced(16, 4).toByteArray();
     } else if (header.first(4) == "auds" && !streams.hasSound) {
@@ -59,6 +85,7 @@ void readStream(QByteArrayView strl, AviStreams &streams)
             streams.soundFormat = u16(format, 0);
         if (format.size() >= 16)
             streams.soundBits = u16(format, 14);
+        readSoundLayout(file, header, format, streams);
     }
 }
 
@@ -86,7 +113,7 @@ std::optional<AviStreams> readAviStreams(QByteArrayView file, QString *error)
     AviStreams streams;
     forEachChunk(*headers, [&](QByteArrayView id, QByteArrayView body) {
         if (isList(id, body, "strl"))
-            readStream(body.sliced(4), streams);
+            readStream(file, body.sliced(4), streams);
         return true;
     });
     if (!streams.hasVideo && !streams.hasSound)

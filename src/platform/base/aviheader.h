@@ -13,9 +13,20 @@ struct AviStreams
     bool hasVideo = false;
     QByteArray videoCompression; // the bitmap header's FourCC ("cvid", "IV50"); may be zeros
     QByteArray videoHandler; // the stream header's FourCC, which some writers fill instead
+    qint64 videoFrameMicroseconds = 0; // one picture, as the stream header's scale and rate give it
     bool hasSound = false;
     quint16 soundFormat = 0; // the wave format tag: 1 PCM, 2 MS ADPCM, 0x11 IMA ADPCM
     int soundBits = 0;
+    // How the sound is laid out: where its stream header's body lies in the
+    // file, the header's sample size and length, and the wave format's
+    // channels, rate, block size and (ADPCM) samples a block, 0 where not stated.
+    qint64 soundHeaderOffset = -1;
+    quint32 soundSampleSize = 0;
+    quint32 soundLength = 0;
+    int soundChannels = 0;
+    int soundRate = 0;
+    int soundBlockAlign = 0;
+    int soundSamplesPerBlock = 0;
 };
 
 // Reads the header list of an AVI file. Sizes are checked against the bytes

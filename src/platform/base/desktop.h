@@ -27,6 +27,8 @@ public:
     // Opens the address with the desktop's default handler; false when no
     // handler took it.
     virtual bool openAddress(const QString &address) = 0;
+    // Whether programs made for Windows (the disc's installers) can run here.
+    virtual bool runsWindowsPrograms() const = 0;
     // Starts the program and returns when it has ended; the user interface
     // keeps processing events meanwhile. started is false when it could not run.
     virtual RunResult runAndWait(const QString &program, const QStringList &arguments) = 0;

@@ -409,20 +409,3 @@ std::optional<PcmSound> decodeWave(const QByteArray &file, QString *error)
         return fail(error, u"The wave file holds no sound."_s);
     return PcmSound { format->sampleRate, format->channels, std::move(*samples) };
 }
-
-QByteArray encodePcmWave(const PcmSound &sound)
-{
-    const quint32 size = quint32(sound.samples.size());
-    const quint16 blockAlign = quint16(2 * sound.channels);
-    QByteArray wave;
-    wave.reserve(44 + size + 1);
-    wave += "RIFF" + littleEndian<quint32>(36 + size + (size & 1)) + "WAVE";
-    wave += "fmt " + littleEndian<quint32>(16) + littleEndian<quint16>(FormatPcm)
-        + littleEndian<quint16>(quint16(sound.channels)) + littleEndian<quint32>(quint32(sound.sampleRate))
-        + littleEndian<quint32>(quint32(sound.sampleRate) * blockAlign) + littleEndian<quint16>(blockAlign)
-        + littleEndian<quint16>(16);
-    wave += "data" + littleEndian<quint32>(size) + sound.samples;
-    if (size & 1)
-        wave += '\0';
-    return wave;
-}

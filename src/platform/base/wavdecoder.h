@@ -18,6 +18,3 @@ struct PcmSound
 // chunk cut short by the end of the file yields the samples that are there.
 // Anything else gives no sound and, when error is given, the reason.
 std::optional<PcmSound> decodeWave(const QByteArray &file, QString *error = nullptr);
-
-// A plain 16-bit PCM wave file holding the sound.
-QByteArray encodePcmWave(const PcmSound &sound);

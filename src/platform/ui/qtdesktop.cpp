@@ -24,6 +24,15 @@ bool QtDesktop::openAddress(const QString &address)
     return QDesktopServices::openUrl(QUrl::fromUserInput(address));
 }
 
+bool QtDesktop::runsWindowsPrograms() const
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
+}
+
 Desktop::RunResult QtDesktop::runAndWait(const QString &program, const QStringList &arguments)
 {
     QProcess process;

@@ -17,6 +17,7 @@ public:
     bool findTaskbar() override { return false; }
     void setTaskbarVisible(bool) override { }
     bool openAddress(const QString &address) override;
+    bool runsWindowsPrograms() const override;
     RunResult runAndWait(const QString &program, const QStringList &arguments) override;
     void setTopmost(QWidget *window, bool topmost) override;
     QString windowsDirectory() const override { return m_windowsFolder; }

@@ -4,20 +4,18 @@
 
 #include <memory>
 
-#include <QBuffer>
+#include "videosurface.h"
+
 #include <QObject>
-#include <QPointer>
 
-class QAudioOutput;
-class QMediaPlayer;
-class QVideoWidget;
+class Playback;
 
-// The media control on QMediaPlayer. "WaveAudio" files are decoded here and
-// handed to the player as plain 16-bit PCM, because the platform's own wave
-// reader drops the end of ADPCM sounds and plays nothing of 8-bit sounds that
-// end on a pad byte. "AVIVideo" files go to the player as they are and are
-// drawn by a video widget laid over the display window. Without an audio
-// device the player runs silently in real time, so "done" still arrives.
+// The media control on Qt Multimedia. "WaveAudio" files are decoded by our
+// own wave decoder and played straight to the audio output (the platform's
+// own wave reader drops the end of ADPCM sounds and plays nothing of 8-bit
+// sounds that end on a pad byte). "AVIVideo" files play in QMediaPlayer,
+// drawn into the display window. Without an audio device both run silently
+// in real time, so "done" still arrives.
 class QtMediaControl : public QObject, public MediaControl
 {
     Q_OBJECT
@@ -29,32 +27,26 @@ public:
     void setDeviceType(const QString &deviceType) override;
     void setFileName(const QString &nativeFileName) override;
     void setDisplayWindow(QWidget *window) override;
+    void setWait(bool wait) override { m_wait = wait; }
     bool command(const QString &command) override;
     Mode mode() const override { return m_mode; }
     void setOnDone(std::function<void()> callback) override { m_onDone = std::move(callback); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    bool isVideo() const;
     bool open();
-    bool openSound();
-    bool openMovie();
-    void close();
+    std::unique_ptr<Playback> openSound() const;
+    std::unique_ptr<Playback> openMovie();
+    bool isVideo() const;
+    // "back" and "step" aim at the middle of a picture: a seek to a picture's
+    // own start may show the one before it.
     void step(int direction);
-    void createPlayer();
-    void showVideo();
 
     QString m_deviceType;
     QString m_fileName;
-    QPointer<QWidget> m_window;
-    QPointer<QVideoWidget> m_video;
-    QBuffer m_sound; // the decoded sound as a plain PCM wave file
-    // Created on the first "open": the first player of a run is slow to make.
-    std::unique_ptr<QAudioOutput> m_audio;
-    std::unique_ptr<QMediaPlayer> m_player;
+    VideoSurface m_surface; // outlives every movie drawn on it
+    std::unique_ptr<Playback> m_open;
     Mode m_mode = Mode::NotOpen;
+    bool m_wait = false;
     std::function<void()> m_onDone;
 };
 
