@@ -28,7 +28,7 @@ void mnuCheckResolution_Click(Platform &platform)
 
 void mnuquillonsoftware_Click(Platform &platform, MainWindowHost &host)
 {
-    openMakerPage(platform, host, MakerSite);
+    openMakerPage(platform, host, Maker::WebAddress);
 }
 
 void mnuRegisterOL_Click(Platform &platform, MainWindowHost &host)

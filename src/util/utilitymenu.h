@@ -1,15 +1,15 @@
 #pragma once
 
+#include "core/maker.h"
+
 #include <QString>
 
 class MainWindowHost;
 struct Platform;
 struct Session;
 
-// The maker's web site, as the shell opens it: a bare host name, and its
-// registration page.
-inline const QString MakerSite = QStringLiteral("www.quillonsoftware.com");
-inline const QString MakerRegistrationPage = MakerSite + QStringLiteral("/register.htm");
+// The maker's registration page on its web site.
+inline const QString MakerRegistrationPage = Maker::WebAddress + QStringLiteral("/register.htm");
 
 // The main window's entries that lean on the platform rather than on the
 // anthology's media. Each but the display check closes the screen-saver
