@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests, the sample disc and the
-# Debian package (dpkg-dev: its dependencies) need.
+# Installs the Debian packages the build, the tests (the screen-reader check:
+# the session bus, AT-SPI, xdotool), the sample disc and the Debian package
+# (dpkg-dev: its dependencies) need.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 SUDO=""
@@ -13,6 +14,7 @@ packages=(
   qt6-qpa-plugins libgl-dev libiso9660-dev libxcb1-dev
   xvfb xauth poppler-utils sox gstreamer1.0-tools xorriso
   desktop-file-utils appstream dpkg-dev
+  dbus-daemon at-spi2-core python3-pyatspi xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -97,9 +97,12 @@ CopyPanel::CopyPanel(Platform &platform, Session &session, MainWindowHost &host,
     m_Label2->setFont(title);
     m_Label2->setAlignment(Qt::AlignCenter);
     m_Text1->setReadOnly(true);
+    m_Text1->setAccessibleName(QStringLiteral("Copying file"));
     m_Image1->setPixmap(discToDrive(m_Image1->size()));
+    m_Image1->setAccessibleName(QStringLiteral("From the disc to the hard disk"));
     connect(m_cmdCopy, &QPushButton::clicked, this, &CopyPanel::cmdCopy_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &CopyPanel::cmdCancel_Click);
+    setEscapeButton(m_cmdCancel);
 }
 
 void CopyPanel::mnuCopy_Click()

@@ -75,6 +75,7 @@ ScreenSaverPanel::ScreenSaverPanel(Platform &platform, Session &session, MainWin
     m_SpinInterval->setObjectName(QStringLiteral("SpinInterval"));
     m_SpinInterval->setToolTip(QStringLiteral("Set Slide Show Delay"));
     m_SpinInterval->setGeometry(toPixels(pixelPlace(260, 196, 17, 25)));
+    setEscapeButton(m_SSCommand6);
 
     connect(m_SpinInterval, &SpinButton::SpinUp, this, &ScreenSaverPanel::SpinInterval_SpinUp);
     connect(m_SpinInterval, &SpinButton::SpinDown, this, &ScreenSaverPanel::SpinInterval_SpinDown);

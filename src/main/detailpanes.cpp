@@ -99,6 +99,11 @@ SSCommand *DetailPanes::button(DetailButton which) const
     return m_buttons.at(std::size_t(which));
 }
 
+QWidget *DetailPanes::lastInTabOrder() const
+{
+    return button(DetailButton::cmdNostalgia);
+}
+
 void DetailPanes::setButtons(const SelectionRules::DetailButtons &buttons)
 {
     button(DetailButton::cmdDesc)->setEnabled(buttons.cmdDesc);

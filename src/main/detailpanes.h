@@ -70,6 +70,8 @@ public:
     void hideDetails();
     bool detailsVisible() const;
     bool loadPhotoDetails(const QString &mediaPath);
+    // The last of the buttons in the order Tab moves through them.
+    QWidget *lastInTabOrder() const;
     // The top of the button row (cmdDesc), where the copy panel is placed from.
     int buttonRowTop() const;
 

@@ -71,6 +71,8 @@ void MainWindow::createParts()
                                               [this](const QString &path, const QString &caption) {
                                                   return ShowDocument(m_platform, *this, path, caption);
                                               });
+    // Tab goes along the detail buttons, then the photograph, then the year strip.
+    m_photo->followInTabOrder(m_details->lastInTabOrder());
 
     m_pnlPrint = new BookletPanel(m_platform, m_session, *this, m_client);
     // The copy panel opens 60 pixels below the button row, the install panel
@@ -134,6 +136,8 @@ void MainWindow::connectMenu()
     connect(menu(QStringLiteral("mnuMovies")), &QAction::triggered, this, [this] { m_movies->mnuMovies_Click(); });
     connect(menu(QStringLiteral("mnuVideo")), &QAction::triggered, this, [this] { m_movies->mnuVideo_Click(); });
     connect(menu(QStringLiteral("mnuAbout")), &QAction::triggered, this, [this] { ShowAbout(m_platform, *this); });
+    // Ctrl+Q ends the program, as on other desktops.
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &QWidget::close);
     // F10 opens the menu bar, as on other desktops.
     connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
         menuBar()->setFocus();

@@ -7,6 +7,7 @@
 #include "platform/ui/stretchedimage.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 PhotoArea::PhotoArea(QWidget *client)
@@ -20,11 +21,13 @@ PhotoArea::PhotoArea(QWidget *client)
     m_SpinButton1 = new SpinButton(Qt::Vertical, client);
     m_SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
     m_SpinButton1->setAccessibleName(QStringLiteral("Photographs"));
+    m_SpinButton1->setHalfNames(QStringLiteral("Next photograph"), QStringLiteral("Previous photograph"));
     m_SpinButton1->setGeometry(toPixels(Twips{ 120, 360, 615, 300 }));
     m_SpinButton1->hide();
 
     m_panPhoto = makePanel(client, QStringLiteral("panPhoto"), QString(), Twips{ 720, 360, 390, 300 });
     m_panPhoto->setToolTip(QStringLiteral("Double-click to show photo #1"));
+    m_panPhoto->setSpokenPrefix(QStringLiteral("Photograph "));
     m_panPhoto->hide();
     m_panYear = makePanel(client, QStringLiteral("panYear"), QStringLiteral("panYear"), Twips{ 1080, 360, 915, 300 });
     m_panYear->hide();
@@ -33,6 +36,11 @@ PhotoArea::PhotoArea(QWidget *client)
     m_txtFile->setReadOnly(true);
     m_txtFile->hide();
     m_txtFile->installEventFilter(this);
+    // The arrow keys step the photographs while the photograph or its arrows have the focus.
+    for (QWidget *control : { static_cast<QWidget *>(m_Image4), static_cast<QWidget *>(m_SpinButton1) }) {
+        control->setFocusPolicy(Qt::StrongFocus);
+        control->installEventFilter(this);
+    }
 
     connect(m_Image4, &StretchedImage::mousePressed, this, &PhotoArea::Image4_MouseDown);
     connect(m_SpinButton1, &SpinButton::SpinUp, this, &PhotoArea::SpinButton1_SpinUp);
@@ -42,7 +50,9 @@ PhotoArea::PhotoArea(QWidget *client)
 
 PhotoArea::~PhotoArea()
 {
-    m_txtFile->removeEventFilter(this);
+    for (QObject *control : { static_cast<QObject *>(m_txtFile), static_cast<QObject *>(m_Image4),
+                              static_cast<QObject *>(m_SpinButton1) })
+        control->removeEventFilter(this);
 }
 
 bool PhotoArea::eventFilter(QObject *watched, QEvent *event)
@@ -50,6 +60,20 @@ bool PhotoArea::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_txtFile && event->type() == QEvent::MouseButtonPress) {
         Q_EMIT txtFile_Click();
         return true;
+    }
+    if ((watched == m_Image4 || watched == m_SpinButton1) && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            Q_EMIT SpinButton1_SpinUp();
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            Q_EMIT SpinButton1_SpinDown();
+            return true;
+        default:
+            break;
+        }
     }
     return QObject::eventFilter(watched, event);
 }
@@ -123,6 +147,13 @@ void PhotoArea::setPhotoNumber(const QString &number)
 void PhotoArea::setFileName(const QString &fileName)
 {
     m_txtFile->setText(fileName);
+}
+
+void PhotoArea::followInTabOrder(QWidget *previous)
+{
+    QWidget::setTabOrder(previous, m_Image4);
+    QWidget::setTabOrder(m_Image4, m_SpinButton1);
+    QWidget::setTabOrder(m_SpinButton1, m_txtFile);
 }
 
 void PhotoArea::setFileNameVisible(bool visible)

@@ -40,6 +40,10 @@ public:
     QString photoNumber() const;
     void setPhotoNumber(const QString &number);
 
+    // The photograph, its arrows and the file name come after this control
+    // when Tab moves the focus.
+    void followInTabOrder(QWidget *previous);
+
     void setFileName(const QString &fileName);
     void setFileNameVisible(bool visible);
 

@@ -79,12 +79,14 @@ SoundPanel::SoundPanel(
 
     m_Image5 = makeImage(this, QStringLiteral("Image5"), pixelPlace(298, 236, 159, 108));
     m_Image5->setImage(splashArtwork(m_Image5->size()));
+    m_Image5->setAccessibleName(QStringLiteral("The Vireon Anthology artwork"));
     m_SSCommand3 = makeButton(
         this, QStringLiteral("SSCommand3"), QStringLiteral("Stop"), pixelPlace(24, 352, 241, 25));
     m_SSCommand1 = makeButton(
         this, QStringLiteral("SSCommand1"), QStringLiteral("Close"), pixelPlace(264, 352, 241, 25));
     connect(m_SSCommand3, &QPushButton::clicked, this, &SoundPanel::SSCommand3_Click);
     connect(m_SSCommand1, &QPushButton::clicked, this, &SoundPanel::SSCommand1_Click);
+    setEscapeButton(m_SSCommand1);
 }
 
 void SoundPanel::mnuSound_Click(int image4Top)

@@ -23,6 +23,7 @@ SplashWindow::SplashWindow(const MediaControlFactory &mediaControls, const Scree
     SSPanel1->setBevelWidth(3);
     Image1 = makeImage(this, QStringLiteral("Image1"), Twips{ 360, 360, 8670, 5895 });
     Image1->setImage(splashArtwork(Image1->size()));
+    Image1->setAccessibleName(QStringLiteral("The Vireon Anthology artwork"));
     Picture3 = makePictureBox(this, QStringLiteral("Picture3"), Twips{ 360, 600, 8655, 1080 });
     Picture3->setPixmap(QPixmap::fromImage(splashTitleBand(Picture3->size())));
     Picture3->setAccessibleName(ProgramTitle);

@@ -110,10 +110,12 @@ void BookletPanel::createControls()
     Label3->setFont(title);
     Label3->setAlignment(Qt::AlignCenter);
     Image3->setImage(bookletPicture());
+    Image3->setAccessibleName(QStringLiteral("An open booklet"));
     m_List1[0]->setAccessibleName(QStringLiteral("From"));
     m_List1[1]->setAccessibleName(QStringLiteral("To"));
     for (QListWidget *list : m_List1)
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+    setEscapeButton(cmdOK);
 }
 
 QStringList BookletPanel::bookletYears()

@@ -9,8 +9,13 @@
 #include "platform/ui/richtextbox.h"
 #include "platform/ui/sscommand.h"
 
+#include <optional>
+
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 constexpr int OneInch = 1440;
@@ -61,6 +66,39 @@ DocumentViewerWindow::DocumentViewerWindow(Platform &platform, MainWindowHost &h
     connect(SSCommand1, &QPushButton::clicked, this, &DocumentViewerWindow::SSCommand1_Click);
     connect(rtbText, &RichTextBox::doubleClicked, this, &DocumentViewerWindow::rtbText_DblClick);
     connect(cmdPrint, &QPushButton::clicked, this, &DocumentViewerWindow::cmdPrint_Click);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this, &DocumentViewerWindow::cmdPrint_Click);
+    SSCommand1->installEventFilter(this);
+    cmdPrint->installEventFilter(this);
+}
+
+DocumentViewerWindow::~DocumentViewerWindow()
+{
+    SSCommand1->removeEventFilter(this);
+    cmdPrint->removeEventFilter(this);
+}
+
+bool DocumentViewerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The text scrolls from the keyboard whichever button has the focus.
+    if (event->type() == QEvent::KeyPress && (watched == SSCommand1 || watched == cmdPrint)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const auto action = [&]() -> std::optional<QAbstractSlider::SliderAction> {
+            switch (key->key()) {
+            case Qt::Key_PageUp: return QAbstractSlider::SliderPageStepSub;
+            case Qt::Key_PageDown: return QAbstractSlider::SliderPageStepAdd;
+            case Qt::Key_Up: return QAbstractSlider::SliderSingleStepSub;
+            case Qt::Key_Down: return QAbstractSlider::SliderSingleStepAdd;
+            case Qt::Key_Home: return QAbstractSlider::SliderToMinimum;
+            case Qt::Key_End: return QAbstractSlider::SliderToMaximum;
+            default: return std::nullopt;
+            }
+        }();
+        if (action) {
+            rtbText->verticalScrollBar()->triggerAction(*action);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void DocumentViewerWindow::widenOkButton()

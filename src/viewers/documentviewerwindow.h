@@ -28,7 +28,10 @@ public:
     SSCommand *SSCommand1;
     SSCommand *cmdPrint;
 
+    ~DocumentViewerWindow() override;
+
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Every way of closing (OK, a double-click, Escape, the close box) gives
     // the main window back with the focus on the year buttons.
     void done(int result) override;

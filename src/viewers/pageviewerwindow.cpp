@@ -30,7 +30,8 @@ QScrollBar *makeScrollBar(QWidget *parent, Qt::Orientation orientation, const QS
 {
     auto *bar = new QScrollBar(orientation, parent);
     bar->setObjectName(name);
-    bar->setAccessibleName(name);
+    bar->setAccessibleName(orientation == Qt::Horizontal ? QStringLiteral("Scroll across the page")
+                                                         : QStringLiteral("Scroll down the page"));
     bar->setFocusPolicy(Qt::NoFocus);
     bar->resize(ScrollBarThickness, ScrollBarThickness);
     return bar;
@@ -50,12 +51,14 @@ PageViewerWindow::PageViewerWindow(MediaFs &fs, Screen &screen, Session &session
     // control and the counter lie over the page.
     Image1 = makeImage(this, QStringLiteral("Image1"), pixelPlace(0, 0, 0, 0));
     Image1->setToolTip(FitViewTip);
+    Image1->setAccessibleName(QStringLiteral("Page"));
     picParent = new QWidget(this);
     picParent->setObjectName(QStringLiteral("picParent"));
     picParent->setToolTip(FullSizeTip);
     picParent->setAutoFillBackground(true); // hides the fit view beneath it
     picChild = makeImage(picParent, QStringLiteral("picChild"), pixelPlace(0, 0, 0, 0));
     picChild->setToolTip(FullSizeTip);
+    picChild->setAccessibleName(QStringLiteral("Page at full size"));
     HScroll1 = makeScrollBar(this, Qt::Horizontal, QStringLiteral("HScroll1"));
     VScroll1 = makeScrollBar(this, Qt::Vertical, QStringLiteral("VScroll1"));
     sscommand1 = makeButton(this, QStringLiteral("sscommand1"), QString(), pixelPlace(0, 0, 17, 17));
@@ -71,6 +74,7 @@ PageViewerWindow::PageViewerWindow(MediaFs &fs, Screen &screen, Session &session
     Text1 = makeTextBox(this, QStringLiteral("Text1"), pixelPlace(49, 0, 57, 19));
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::NoFocus);
+    Text1->setAccessibleName(QStringLiteral("Page"));
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &PageViewerWindow::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &PageViewerWindow::VScroll1_Change);

@@ -25,4 +25,6 @@ SlideShowTransportBar::SlideShowTransportBar(QWidget *parent)
     // The keyboard focus stays on "Beginning".
     for (int i = 0; i < count(); ++i)
         TransportBar::button(i)->setFocusPolicy(Qt::NoFocus);
+    // Told apart from the window's own "Exit" by what it does.
+    TransportBar::button(count() - 1)->setAccessibleName(QStringLiteral("Exit to the main window with this photograph"));
 }

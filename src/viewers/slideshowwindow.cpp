@@ -89,13 +89,16 @@ void SlideShowWindow::createControls()
     StatusTime     = makePanel (this, QStringLiteral("StatusTime"),     QString(),                    Twips{ 8280, 8220, 1935, 375 });
     cmdExit        = makeButton(this, QStringLiteral("cmdExit"),        QStringLiteral("Exit"),       Twips{ 10200, 8220, 1695, 375 });
     Image1->setKeepsProportions(true);
+    Image1->setAccessibleName(QStringLiteral("Photograph"));
 
     mmSlide = new SlideShowTransportBar(this);
     mmSlide->setObjectName(QStringLiteral("mmSlide"));
+    mmSlide->setAccessibleName(QStringLiteral("Slide show controls"));
     mmSlide->setGeometry(toPixels(Twips{ 4560, 7860, 3600, 330 }));
     SpinInterval = new SpinButton(Qt::Vertical, this);
     SpinInterval->setObjectName(QStringLiteral("SpinInterval"));
     SpinInterval->setAccessibleName(QStringLiteral("Slide Show Delay"));
+    SpinInterval->setHalfNames(QStringLiteral("Longer delay"), QStringLiteral("Shorter delay"));
     SpinInterval->setGeometry(toPixels(Twips{ 11040, 7680, 735, 405 }));
     // The halves pass the hover on, so the spinner's own tooltip shows.
     SpinInterval->upButton()->setToolTip(QString());
@@ -438,9 +441,13 @@ void SlideShowWindow::closeEvent(QCloseEvent *event)
 
 void SlideShowWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Escape does not close the show: every way out goes through the closing question.
-    if (event->key() == Qt::Key_Escape)
-        return event->accept();
+    // Escape closes the show as "Exit" does, through the closing question
+    // (the dialog's own Escape would hide it without asking).
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        close();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 

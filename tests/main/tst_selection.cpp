@@ -107,6 +107,29 @@ private Q_SLOTS:
         QCOMPARE(control<SSPanel>(f.window, QStringLiteral("panPhoto"))->caption(), QStringLiteral("1"));
     }
 
+    // From the keyboard the photograph comes after the detail buttons, and
+    // the arrow keys step it as its arrows do.
+    void thePhotographStepsFromTheKeyboard()
+    {
+        Fixture f;
+        yearButton(f.window, 1)->click();
+        auto *photo = control<StretchedImage>(f.window, QStringLiteral("Image4"));
+        auto *arrows = control<SpinButton>(f.window, QStringLiteral("SpinButton1"));
+        auto caption = [&f] { return control<SSPanel>(f.window, QStringLiteral("panPhoto"))->caption(); };
+        QCOMPARE(control<SSCommand>(f.window, QStringLiteral("cmdNostalgia"))->nextInFocusChain(), photo);
+        QCOMPARE(photo->nextInFocusChain(), arrows);
+        QTest::keyClick(photo, Qt::Key_Right);
+        QCOMPARE(caption(), QStringLiteral("2"));
+        QTest::keyClick(arrows, Qt::Key_Down);
+        QCOMPARE(caption(), QStringLiteral("1"));
+        QTest::keyClick(photo, Qt::Key_Left);
+        QCOMPARE(caption(), QStringLiteral("3")); // wrapped
+        QTest::keyClick(arrows, Qt::Key_Up);
+        QCOMPARE(caption(), QStringLiteral("1"));
+        QTest::keyClick(photo, Qt::Key_X);
+        QCOMPARE(caption(), QStringLiteral("1"));
+    }
+
     void fileNamesFollowTheStepsUntilClicked()
     {
         Fixture f;

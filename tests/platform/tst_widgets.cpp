@@ -55,6 +55,33 @@ private Q_SLOTS:
         QCOMPARE(spin.downButton()->accessibleName(), QStringLiteral("Back"));
     }
 
+    // Return and Enter press the button with the focus; Escape in a panel
+    // presses its Close, unless that cannot be pressed now.
+    void keysPressTheButtonsAUserMeans()
+    {
+        QWidget window;
+        SSPanel *panel = makePanel(&window, QStringLiteral("pnlSound"), QString(), Twips{ 0, 0, 3000, 3000 });
+        SSCommand *play = makeButton(panel, QStringLiteral("SSCommand2(0)"), QStringLiteral("Play"), Twips{ 0, 0, 900, 300 });
+        SSCommand *close = makeButton(panel, QStringLiteral("SSCommand1"), QStringLiteral("Close"), Twips{ 0, 600, 900, 300 });
+        panel->setEscapeButton(close);
+        window.show();
+        QSignalSpy played(play, &QPushButton::clicked), closed(close, &QPushButton::clicked);
+        play->setFocus();
+        QTest::keyClick(play, Qt::Key_Return);
+        QTRY_COMPARE(played.size(), 1);
+        QTest::keyClick(play, Qt::Key_Enter);
+        QTRY_COMPARE(played.size(), 2);
+        QTest::keyClick(play, Qt::Key_Escape); // passed on from the button to its panel
+        QCOMPARE(closed.size(), 1);
+        close->setEnabled(false);
+        QTest::keyClick(play, Qt::Key_Escape);
+        close->setEnabled(true);
+        close->hide();
+        QTest::keyClick(play, Qt::Key_Escape);
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(played.size(), 2);
+    }
+
     void stretchedImageReportsButtonsAndFillsItsBox()
     {
         QWidget parent;

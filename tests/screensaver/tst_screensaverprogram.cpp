@@ -4,6 +4,7 @@
 #include "core/screensaverconfig.h"
 #include "platform/base/mediafs.h"
 #include "support/fakes.h"
+#include "support/timelimit.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -185,7 +186,7 @@ private Q_SLOTS:
         QStringList shown;
         QElapsedTimer timer;
         timer.start();
-        while (shown.size() < 3 && timer.elapsed() < 15000 && saver.state() == QProcess::Running) {
+        while (shown.size() < 3 && timer.elapsed() < timeLimit(15000) && saver.state() == QProcess::Running) {
             saver.waitForReadyRead(500);
             while (saver.canReadLine())
                 shown << QString::fromUtf8(saver.readLine()).trimmed();

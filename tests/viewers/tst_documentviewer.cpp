@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -216,6 +217,35 @@ private Q_SLOTS:
             expected << QStringLiteral("D%1").arg(i, 3, 10, QLatin1Char('0'));
         QCOMPARE(pdfWords(file), expected);
         QCOMPARE(pdfWords(file, 2).constFirst(), expected.at(perPage));
+    }
+
+    // The buttons keep the focus, yet the keys a reader pages with move the
+    // text, Ctrl+P prints and Return presses the button.
+    void theKeyboardScrollsPrintsAndCloses()
+    {
+        Run run;
+        run.dialogs.script({ Dialogs::Answer::No });
+        run.whileOpen(QStringLiteral("mnuNotice"), [&run](DocumentViewerWindow *viewer) {
+            QVERIFY(QTest::qWaitForWindowActive(viewer));
+            QScrollBar *bar = viewer->rtbText->verticalScrollBar();
+            QVERIFY(bar->maximum() > 0);
+            for (QWidget *button : { static_cast<QWidget *>(viewer->SSCommand1), static_cast<QWidget *>(viewer->cmdPrint) }) {
+                button->setFocus();
+                QTest::keyClick(button, Qt::Key_PageDown);
+                QCOMPARE(bar->value(), bar->pageStep());
+                QTest::keyClick(button, Qt::Key_Down);
+                QCOMPARE(bar->value(), bar->pageStep() + bar->singleStep());
+                QTest::keyClick(button, Qt::Key_End);
+                QCOMPARE(bar->value(), bar->maximum());
+                QTest::keyClick(button, Qt::Key_Home);
+                QCOMPARE(bar->value(), 0);
+            }
+            QTest::keyClick(viewer->SSCommand1, Qt::Key_P, Qt::ControlModifier);
+            QCOMPARE(run.dialogs.shown().size(), 1);
+            QVERIFY(run.dialogs.last().text.startsWith(QStringLiteral("Would you like to print")));
+            QTest::keyClick(viewer->SSCommand1, Qt::Key_Return);
+            QTRY_VERIFY(!viewer->isVisible());
+        });
     }
 
     void withoutAPrinterTheMessageSaysWhereTheFileIs()

@@ -300,6 +300,30 @@ private Q_SLOTS:
         QVERIFY(f.run.dialogs.shown().isEmpty());
     }
 
+    // Escape closes the show the way its window's close does: at once before
+    // Exit, through the question after an Exit while playing.
+    void escapeClosesAsTheWindowDoes()
+    {
+        Fixture f;
+        SlideShowWindow *w = f.open();
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+        QVERIFY(f.run.dialogs.shown().isEmpty());
+
+        yearButton(f.main, 1)->click();
+        w = f.open();
+        w->mmSlide_PlayClick();
+        w->mmSlide_ExitClick(); // while playing the show stays open
+        QVERIFY(w->isVisible());
+        f.run.dialogs.script({ Dialogs::Answer::Cancel });
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(w->isVisible());
+        QCOMPARE(f.run.dialogs.last().text, QStringLiteral("Exit The Vireon Anthology?"));
+        f.run.dialogs.script({ Dialogs::Answer::Ok });
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+    }
+
     void clockAndClipboard()
     {
         Fixture f;

@@ -42,7 +42,7 @@ private:
 };
 
 // SSPanel: a label for its caption, a progress bar while it is a gauge, a
-// group when it holds controls.
+// group when it holds controls, and a plain bevel (nothing to say) otherwise.
 class PanelAccessible : public ShownChildren
 {
 public:
@@ -53,7 +53,9 @@ public:
         const auto *panel = static_cast<const SSPanel *>(widget());
         if (panel->isGauge())
             return QAccessible::ProgressBar;
-        return childCount() > 0 ? QAccessible::Grouping : QAccessible::StaticText;
+        if (childCount() > 0)
+            return QAccessible::Grouping;
+        return panel->caption().isEmpty() ? QAccessible::Pane : QAccessible::StaticText;
     }
     QString text(QAccessible::Text t) const override
     {

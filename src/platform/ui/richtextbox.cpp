@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include "platform/base/mediafs.h"
@@ -18,6 +19,8 @@ RichTextBox::RichTextBox(QWidget *parent)
                             | Qt::LinksAccessibleByKeyboard);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll down the text"));
+    horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll across the text"));
 }
 
 bool RichTextBox::loadFile(const MediaFs &fs, const QString &mediaPath)

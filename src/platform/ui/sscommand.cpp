@@ -1,5 +1,7 @@
 #include "sscommand.h"
 
+#include <QKeyEvent>
+
 SSCommand::SSCommand(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
@@ -27,4 +29,14 @@ void SSCommand::setPicture(const QPixmap &picture)
 {
     setIcon(QIcon(picture));
     setIconSize(picture.size().boundedTo(size()));
+}
+
+void SSCommand::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier
+        && !isDefault()) {
+        animateClick();
+        return event->accept();
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -19,6 +19,10 @@ public:
     void setCaptionPointSize(int points);
     void setPicture(const QPixmap &picture);
 
+protected:
+    // Enter and Return press the button that has the focus, as the space bar does.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QColor m_captionColor;
 };

@@ -1,6 +1,8 @@
 #include "sspanel.h"
 
+#include <QAbstractButton>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -16,6 +18,12 @@ void SSPanel::setCaption(const QString &caption)
     m_caption = caption;
     updateAccessibleName();
     update();
+}
+
+void SSPanel::setSpokenPrefix(const QString &prefix)
+{
+    m_spokenPrefix = prefix;
+    updateAccessibleName();
 }
 
 void SSPanel::setAlignment(Qt::Alignment alignment)
@@ -76,7 +84,7 @@ void SSPanel::setFloodColor(const QColor &color)
 
 void SSPanel::updateAccessibleName()
 {
-    setAccessibleName(m_flood ? QString::number(m_floodPercent) + u'%' : m_caption);
+    setAccessibleName(m_flood ? QString(QString::number(m_floodPercent) + u'%') : QString(m_spokenPrefix + m_caption));
 }
 
 namespace {
@@ -158,6 +166,15 @@ bool SSPanel::event(QEvent *event)
         return true;
     }
     return QFrame::event(event);
+}
+
+void SSPanel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_escapeButton && m_escapeButton->isVisible() && m_escapeButton->isEnabled()) {
+        m_escapeButton->click();
+        return event->accept();
+    }
+    QFrame::keyPressEvent(event);
 }
 
 void SSPanel::mouseReleaseEvent(QMouseEvent *event)

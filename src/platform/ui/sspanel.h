@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QString>
 
+class QAbstractButton;
+
 // The period's 3-D panel: a bevelled area that paints its own caption, and,
 // with a flood type set, a gauge that fills from the left and shows a
 // percentage. Its accessible name always follows the caption (or the
@@ -18,6 +20,9 @@ public:
 
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
+    // Words said before the caption, for a caption that alone means little
+    // to a listener ("Photograph " before the number "3").
+    void setSpokenPrefix(const QString &prefix);
     void setAlignment(Qt::Alignment alignment);
     void setBevelOuter(Bevel bevel);
     void setBevelInner(Bevel bevel);
@@ -32,6 +37,9 @@ public:
     int floodPercent() const { return m_floodPercent; }
     bool isGauge() const { return m_flood; }
     void setFloodColor(const QColor &color);
+    // The button that Escape presses while the focus is inside the panel
+    // (its Close or Cancel).
+    void setEscapeButton(QAbstractButton *button) { m_escapeButton = button; }
     // A one-line caption wider than the panel, drawn cut short with an
     // ellipsis; its tooltip and accessible name give it whole.
     bool captionCutShort() const;
@@ -43,6 +51,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
@@ -51,6 +60,8 @@ private:
     QRect captionArea() const;
 
     QString m_caption;
+    QString m_spokenPrefix;
+    QAbstractButton *m_escapeButton = nullptr;
     Qt::Alignment m_alignment = Qt::AlignCenter;
     Bevel m_outer = Bevel::Raised;
     Bevel m_inner = Bevel::None;
