@@ -7,7 +7,7 @@
 // Without a folder, a sample disc is generated into a temporary folder. The
 // booklet is printed three times; the median time and the page count of the
 // PDF file are printed.
-#include "generator.h"
+#include "benchsupport.h"
 #include "platform/base/mediafs.h"
 #include "platform/ui/printerqt.h"
 #include "print/bookletprint.h"
@@ -43,15 +43,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir temp;
-    QString disc = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (disc.isEmpty()) {
-        const QString failure = generateDisc(temp.path());
-        if (!failure.isEmpty()) {
-            out << "Cannot write the sample disc: " << failure << Qt::endl;
-            return 1;
-        }
-        disc = temp.filePath(QStringLiteral("disc"));
-    }
+    const QString disc = benchDisc(argc, argv, temp, out);
+    if (disc.isEmpty())
+        return 1;
     const MediaFs fs(DriveMap({ { u'E', disc } }));
     const BookletRules::Plan plan
         = BookletRules::plan({ true, true, true, true, QStringLiteral("1955"), QStringLiteral("2002") });

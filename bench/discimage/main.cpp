@@ -12,7 +12,6 @@
 // looked for and decoded), decoding the large page whole and copying the
 // movies to the hard disk; medians of several runs, each after a warm-up run.
 #include "benchsupport.h"
-#include "generator.h"
 #include "platform/base/mediafs.h"
 #include "platform/base/pictureloader.h"
 #include "platform/richtext/rtfreader.h"
@@ -79,15 +78,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QTemporaryDir temp;
-    QString disc = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (disc.isEmpty()) {
-        const QString failure = generateDisc(temp.path());
-        if (!failure.isEmpty()) {
-            out << "Cannot write the sample disc: " << failure << Qt::endl;
-            return 1;
-        }
-        disc = temp.filePath(QStringLiteral("disc"));
-    }
+    const QString disc = benchDisc(argc, argv, temp, out);
+    if (disc.isEmpty())
+        return 1;
     const QString pageFolder = temp.filePath(QStringLiteral("page"));
     writeBenchPhoto(pageFolder + QStringLiteral("/PAGE.JPG"), QSize(2500, 3300), 55);
 

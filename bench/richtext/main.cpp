@@ -10,7 +10,6 @@
 // document of about 1 MB with tables and formatting, one of about 270 KB, and
 // printing the large one to a PDF file.
 #include "benchsupport.h"
-#include "generator.h"
 #include "rtfwriter.h"
 #include "platform/base/mediafs.h"
 #include "platform/richtext/rtfreader.h"
@@ -184,15 +183,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir temp;
-    QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (folder.isEmpty()) {
-        const QString failure = generateDisc(temp.path());
-        if (!failure.isEmpty()) {
-            out << "Cannot write the sample disc: " << failure << Qt::endl;
-            return 1;
-        }
-        folder = temp.filePath(QStringLiteral("disc"));
-    }
+    QString folder = benchDisc(argc, argv, temp, out);
+    if (folder.isEmpty())
+        return 1;
     const QDir disc(folder);
     const QStringList richtext = disc.entryList({ QStringLiteral("richtext") }, QDir::Dirs);
     if (!richtext.isEmpty())

@@ -1,11 +1,15 @@
 #include "benchsupport.h"
 
+#include "generator.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
 
 #include <algorithm>
 
@@ -13,6 +17,18 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+QString benchDisc(int argc, char *argv[], const QTemporaryDir &temp, QTextStream &out)
+{
+    if (argc > 1)
+        return QString::fromLocal8Bit(argv[1]);
+    const QString failure = generateDisc(temp.path());
+    if (!failure.isEmpty()) {
+        out << "Cannot write the sample disc: " << failure << Qt::endl;
+        return QString();
+    }
+    return temp.filePath(QStringLiteral("disc"));
 }
 
 double maximum(const QList<double> &values)

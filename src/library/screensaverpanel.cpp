@@ -30,15 +30,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption, 
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
-
-QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption, const Twips &place)
-{
-    auto *option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(caption);
-    option->setGeometry(toPixels(place));
-    return option;
-}
 }
 
 ScreenSaverPanel::ScreenSaverPanel(Platform &platform, Session &session, MainWindowHost &host,

@@ -30,15 +30,6 @@ using namespace SlideShowRules;
 namespace {
 constexpr int ClockInterval = 10;
 
-QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption, const Twips &place)
-{
-    auto *option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(caption);
-    option->setGeometry(toPixels(place));
-    return option;
-}
-
 Twips placeOf(const QWidget *control)
 {
     const QRect r = control->geometry();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 
 namespace {
 template<typename Control>
@@ -67,6 +68,13 @@ QLineEdit *makeTextBox(QWidget *parent, const QString &name, const Twips &where)
 QListWidget *makeListBox(QWidget *parent, const QString &name, const Twips &where)
 {
     return place(new QListWidget(parent), name, where);
+}
+
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption, const Twips &where)
+{
+    auto *option = new QRadioButton(caption, parent);
+    option->setAccessibleName(caption);
+    return place(option, name, where);
 }
 
 QString arrayName(const QString &name, int index)

@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QRadioButton;
 class QWidget;
 class SSCommand;
 class SSPanel;
@@ -26,6 +27,8 @@ StretchedImage *makeImage(QWidget *parent, const QString &name, const Twips &pla
 QLabel *makePictureBox(QWidget *parent, const QString &name, const Twips &place);
 QLineEdit *makeTextBox(QWidget *parent, const QString &name, const Twips &place);
 QListWidget *makeListBox(QWidget *parent, const QString &name, const Twips &place);
+// An option button; its caption is its accessible name.
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption, const Twips &place);
 
 // A place stated in pixels, used as it stands.
 constexpr Twips pixelPlace(int left, int top, int width, int height)
