@@ -7,6 +7,7 @@ program-internal one (txtFile, Image1, List1(0), ...), no two buttons of a
 window share a name, and hidden panels are not in the tree.
 """
 
+import os
 import re
 import subprocess
 import sys
@@ -23,6 +24,8 @@ NAMED_ROLES = {
 # picClipArt, ssCmdSlide) or a word and an index (Image1, List1(0), Label10).
 INTERNAL = re.compile(r"^([a-z]{2,5}[A-Z]\w*|[A-Z][A-Za-z]*\d+(\(\d+\))?)$")
 
+# The checked build (address and behaviour checkers) runs several times slower.
+SLOWDOWN = int(os.environ.get("VIREON_TEST_SLOWDOWN", "1"))
 failures = []
 
 
@@ -59,7 +62,7 @@ def windows(app):
 
 
 def wait_for(condition, timeout):
-    deadline = time.time() + timeout
+    deadline = time.time() + timeout * SLOWDOWN
     while time.time() < deadline:
         found = condition()
         if found is not None:
@@ -96,12 +99,12 @@ def click(acc):
     box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     x, y = box.x + box.width // 2, box.y + box.height // 2
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
-    time.sleep(1.5)
+    time.sleep(1.5 if SLOWDOWN == 1 else 3)
 
 
 def key(*keys):
     subprocess.run(["xdotool", "key", *keys], check=True)
-    time.sleep(1.5)
+    time.sleep(1.5 if SLOWDOWN == 1 else 3)
 
 
 def press(root, name, role="push button"):
