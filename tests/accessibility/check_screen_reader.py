@@ -26,6 +26,8 @@ INTERNAL = re.compile(r"^([a-z]{2,5}[A-Z]\w*|[A-Z][A-Za-z]*\d+(\(\d+\))?)$")
 
 # The checked build (address and behaviour checkers) runs several times slower.
 SLOWDOWN = int(os.environ.get("VIREON_TEST_SLOWDOWN", "1"))
+# How long a click or a key is given to take effect.
+SETTLE = 1.5 if SLOWDOWN == 1 else 3
 failures = []
 
 
@@ -99,12 +101,12 @@ def click(acc):
     box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     x, y = box.x + box.width // 2, box.y + box.height // 2
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
-    time.sleep(1.5 if SLOWDOWN == 1 else 3)
+    time.sleep(SETTLE)
 
 
 def key(*keys):
     subprocess.run(["xdotool", "key", *keys], check=True)
-    time.sleep(1.5 if SLOWDOWN == 1 else 3)
+    time.sleep(SETTLE)
 
 
 def press(root, name, role="push button"):

@@ -38,4 +38,3 @@ dbus-run-session -- bash -c '
   "$3" "$5"; status=$?
   [ $status -eq 0 ] || cat "$4/program.log" "$4/xvfb.log"
   exit $status' check "$launcher" "$program" "$python" "$work" "$check"
-exit $?
