@@ -16,11 +16,21 @@ done
 work=$(mktemp -d)
 # Everything started here ends with the check: the server, the buses, the program.
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-# The server picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "the X server did not start"; cat "$work/xvfb.log"; exit 1; }
-display=:$(cat "$work/display")
+# The server takes a display number at random well above the ones desktops and
+# other runs use, says it once it accepts clients, and must then answer one:
+# a number whose socket another server answers is given up for the next.
+display=
+for _ in 1 2 3 4 5; do
+  number=$((100 + RANDOM % 900))
+  Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  server=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] || ! kill -0 $server 2>/dev/null && break; sleep 0.1; done
+  if [ -s "$work/display" ] && DISPLAY=:$number xdotool getdisplaygeometry >/dev/null 2>&1; then
+    display=:$number; break
+  fi
+  kill $server 2>/dev/null; wait $server 2>/dev/null; : >"$work/display"
+done
+[ -n "$display" ] || { echo "no X server could be started"; cat "$work/xvfb.log"; exit 1; }
 
 mkdir -m 700 "$work/run"
 export DISPLAY=$display XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config HOME=$work
