@@ -18,11 +18,13 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 # The server takes a display number at random well above the ones desktops and
 # other runs use, says it once it accepts clients, and must then answer one:
-# a number whose socket another server answers is given up for the next.
+# a number whose socket another server answers is given up for the next. It
+# must not reset when its last client goes (the probe, the bus launcher): a
+# program connecting during a reset is turned away.
 display=
 for _ in 1 2 3 4 5; do
   number=$((100 + RANDOM % 900))
-  Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$number" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   server=$!
   for _ in $(seq 100); do [ -s "$work/display" ] || ! kill -0 $server 2>/dev/null && break; sleep 0.1; done
   if [ -s "$work/display" ] && DISPLAY=:$number xdotool getdisplaygeometry >/dev/null 2>&1; then
