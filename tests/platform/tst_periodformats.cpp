@@ -103,7 +103,7 @@ private Q_SLOTS:
     void videoFourCcs_data()
     {
         QTest::addColumn<QByteArray>("fourCc");
-        QTest::addColumn<QString>("title"); // empty: not a format of the disc
+        QTest::addColumn<QString>("title"); // empty: a format not known
         QTest::newRow("cvid") << QByteArray("cvid") << u"Cinepak video"_s;
         QTest::newRow("CVID") << QByteArray("CVID") << u"Cinepak video"_s;
         QTest::newRow("IV31") << QByteArray("IV31") << u"Indeo 3 video"_s;
@@ -116,6 +116,8 @@ private Q_SLOTS:
         QTest::newRow("MJPG") << QByteArray("MJPG") << u"Motion JPEG video"_s;
         QTest::newRow("AVRn") << QByteArray("AVRn") << u"Motion JPEG video"_s;
         QTest::newRow("IV40 is no Indeo of the disc") << QByteArray("IV40") << QString();
+        QTest::newRow("mrle") << QByteArray("mrle") << u"MS RLE video"_s;
+        QTest::newRow("DIB") << QByteArray("DIB ") << u"Uncompressed video"_s;
         QTest::newRow("XVID") << QByteArray("XVID") << QString();
         QTest::newRow("zeros") << QByteArray(4, '\0') << QString();
         QTest::newRow("empty") << QByteArray() << QString();
@@ -134,11 +136,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("bits");
         QTest::addColumn<QString>("title");
         QTest::newRow("8-bit PCM") << 1 << 8 << u"8-bit PCM sound"_s;
-        QTest::newRow("16-bit PCM") << 1 << 16 << u"16-bit PCM sound"_s;
-        QTest::newRow("24-bit PCM") << 1 << 24 << QString();
+        QTest::newRow("16-bit PCM") << 1 << 16 << u"PCM sound"_s;
+        QTest::newRow("24-bit PCM") << 1 << 24 << u"PCM sound"_s;
+        QTest::newRow("mu-law") << 7 << 8 << u"mu-law sound"_s;
+        QTest::newRow("GSM") << 0x31 << 0 << u"GSM 6.10 sound"_s;
         QTest::newRow("MS ADPCM") << 2 << 4 << u"MS ADPCM sound"_s;
         QTest::newRow("IMA ADPCM") << 0x11 << 4 << u"IMA ADPCM sound"_s;
-        QTest::newRow("MP3") << 0x55 << 0 << QString();
+        QTest::newRow("MP3") << 0x55 << 0 << u"MP3 sound"_s;
+        QTest::newRow("WMA") << 0x161 << 16 << QString();
     }
     void soundTags()
     {
@@ -191,8 +196,13 @@ private Q_SLOTS:
             << QStringList({ u"no decoder for Cinepak video (package gstreamer1.0-libav)"_s,
                    u"no decoder for MS ADPCM sound (package gstreamer1.0-plugins-bad)"_s });
         QTest::newRow("unknown sound")
-            << avi(videoStream("cvid", "cvid") + soundStream(0x55, 0)) << everything
-            << QStringList({ u"no decoder known for sound format 0x0055"_s });
+            << avi(videoStream("cvid", "cvid") + soundStream(0x161, 16)) << everything
+            << QStringList({ u"no decoder known for sound format 0x0161"_s });
+        QTest::newRow("uncompressed pictures") << avi(videoStream(QByteArray(4, '\0'), QByteArray(4, '\0')))
+                                               << everything << QStringList();
+        QTest::newRow("RLE pictures without their decoder")
+            << avi(videoStream(QByteArray(4, '\0'), QByteArray("\x01\0\0\0", 4)))
+            << everything << QStringList({ u"no decoder for MS RLE video (package gstreamer1.0-libav)"_s });
         QTest::newRow("sound only") << avi(soundStream(1, 16)) << everything
                                     << QStringList({ u"no video stream"_s });
         QTest::newRow("no demuxer") << cinepakMovie << without(everything, { u"avidemux"_s })

@@ -13,10 +13,14 @@
 #include <QtTest>
 
 #include "support/riffbytes.h"
+#include "support/timelimit.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// How long a test waits for the player to do what it was told.
+constexpr int PlayerWait = int(timeLimit(5000));
 
 // 0.2 s of 8-bit sound at 11025 Hz: an odd length, ending on its pad byte.
 QByteArray shortSound()
@@ -25,6 +29,18 @@ QByteArray shortSound()
     for (int i = 0; i < 2205; ++i)
         samples += char(128 + (i % 25 < 12 ? 40 : -40));
     const QByteArray format = le16(1) + le16(1) + le32(11025) + le32(11025) + le16(1) + le16(8);
+    const QByteArray chunks = riffChunk("fmt ", format) + riffChunk("data", samples);
+    return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+// Half a second of mu-law sound at 8000 Hz (format tag 7), or of another
+// encoding's tag over the same bytes.
+QByteArray encodedSound(int formatTag = 7)
+{
+    QByteArray samples;
+    for (int i = 0; i < 4000; ++i)
+        samples += char(i % 20 < 10 ? 0x20 : 0xA0);
+    const QByteArray format = le16(formatTag) + le16(1) + le32(8000) + le32(8000) + le16(1) + le16(8) + le16(0);
     const QByteArray chunks = riffChunk("fmt ", format) + riffChunk("data", samples);
     return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
 }
@@ -103,13 +119,28 @@ private Q_SLOTS:
         QCOMPARE(media->mode(), MediaControl::Mode::Open);
         QVERIFY(media->command(u"play"_s));
         QCOMPARE(media->mode(), MediaControl::Mode::Playing);
-        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, PlayerWait);
         QCOMPARE(media->mode(), MediaControl::Mode::Stopped);
 
         QVERIFY(media->command(u"play"_s));
-        QTRY_COMPARE_WITH_TIMEOUT(done, 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(done, 2, PlayerWait);
         QVERIFY(media->command(u"close"_s));
         QCOMPARE(media->mode(), MediaControl::Mode::NotOpen);
+    }
+
+    // An encoding the program's own decoder does not read goes to the
+    // system's decoders, and plays for as long as it lasts.
+    void soundInAnotherEncodingPlaysWhole()
+    {
+        auto media = control(u"WaveAudio"_s, write(u"mulaw.wav"_s, encodedSound()));
+        int done = 0;
+        media->setOnDone([&done] { ++done; });
+        QVERIFY(media->command(u"open"_s));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(media->command(u"play"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, PlayerWait);
+        QCOMPARE_GE(clock.elapsed(), 450);
     }
 
     void openFails_data()
@@ -123,6 +154,8 @@ private Q_SLOTS:
         QTest::newRow("movie that is a sound") << u"AVIVideo"_s << write(u"sound.avi"_s, shortSound());
         QTest::newRow("movie cut within its header") << u"AVIVideo"_s << write(u"cut.avi"_s, shortMovie().first(200));
         QTest::newRow("garbage movie") << u"AVIVideo"_s << write(u"garbage.avi"_s, "RIFF" "\xff\xff\xff\xff" "AVI " + QByteArray(3000, '\x5a'));
+        QTest::newRow("sound in an encoding nothing here decodes")
+            << u"WaveAudio"_s << write(u"wma.wav"_s, encodedSound(0x161));
         QTest::newRow("unknown device") << u"CDAudio"_s << write(u"ok.wav"_s, shortSound());
         QTest::newRow("sound that is a named pipe") << u"WaveAudio"_s << pipe(u"pipe.wav"_s);
         QTest::newRow("movie that is a named pipe") << u"AVIVideo"_s << pipe(u"pipe.avi"_s);
@@ -176,7 +209,7 @@ private Q_SLOTS:
 
         QSignalSpy frames(video->videoSink(), &QVideoSink::videoFrameChanged);
         QVERIFY(media->command(u"play"_s));
-        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, PlayerWait);
         QVERIFY(frames.count() > 0);
         QVERIFY(media->command(u"prev"_s));
         QVERIFY(media->command(u"close"_s));
@@ -196,7 +229,7 @@ private Q_SLOTS:
         media->setDisplayWindow(&window);
         auto *video = window.findChild<QVideoWidget *>();
         QVERIFY(video);
-        QTRY_VERIFY_WITH_TIMEOUT(video->videoSink()->videoFrame().isValid(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(video->videoSink()->videoFrame().isValid(), PlayerWait);
         QCOMPARE(media->mode(), MediaControl::Mode::Open);
     }
 
@@ -229,30 +262,30 @@ private Q_SLOTS:
             const qint64 start = sink->videoFrame().startTime();
             return sink->videoFrame().isValid() && start >= k * 40000 && start < (k + 1) * 40000;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(shows(0), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(0), PlayerWait);
 
         QVERIFY(media->command(u"play"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(sink->videoFrame().startTime() >= 80000, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(sink->videoFrame().startTime() >= 80000, PlayerWait);
         QVERIFY(media->command(u"pause"_s));
         QCOMPARE(media->mode(), MediaControl::Mode::Paused);
         QCoreApplication::processEvents();
         const qint64 paused = sink->videoFrame().startTime();
         QSignalSpy pictures(sink, &QVideoSink::videoFrameChanged);
         QVERIFY(media->command(u"play"_s));
-        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, PlayerWait);
         for (const QList<QVariant> &picture : pictures) {
             const QVideoFrame frame = picture.at(0).value<QVideoFrame>();
             QVERIFY2(!frame.isValid() || frame.startTime() >= paused - 40000, "played again from the start");
         }
 
         QVERIFY(media->command(u"prev"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(shows(0), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(0), PlayerWait);
         QVERIFY(media->command(u"step"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(shows(1), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(1), PlayerWait);
         QVERIFY(media->command(u"next"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(shows(4), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(4), PlayerWait);
         QVERIFY(media->command(u"back"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(shows(3), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(3), PlayerWait);
     }
 
     // The movie window may go away without a word to its control.
@@ -267,9 +300,9 @@ private Q_SLOTS:
         QVERIFY(media->command(u"open"_s));
         QSignalSpy frames(window->findChild<QVideoWidget *>()->videoSink(), &QVideoSink::videoFrameChanged);
         QVERIFY(media->command(u"play"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 0, PlayerWait);
         window.reset();
-        QTRY_COMPARE_WITH_TIMEOUT(done, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(done, 1, PlayerWait);
         QVERIFY(media->command(u"close"_s));
     }
 };

@@ -142,13 +142,36 @@ private Q_SLOTS:
         QVERIFY(decoded);
         QCOMPARE(samplesOf(*decoded), samplesOf(*stereo));
 
+        // Another encoding inside the extensible format is left to the system's decoders.
         QByteArray floatGuid = pcmGuid;
         floatGuid[0] = 3;
-        QString error;
+        bool otherEncoding = false;
         QVERIFY(!decodeWave(
             riff(fmt(0xFFFE, 2, 44100, 8, 32, le16(32) + le32(3) + floatGuid) + chunk("data", data + data)),
-            &error));
-        QVERIFY(error.contains(u"PCM"_s));
+            nullptr, &otherEncoding));
+        QVERIFY(otherEncoding);
+    }
+
+    // Samples stand at the top of their bytes; the top 16 bits are what plays.
+    void widePcm_data()
+    {
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QList<int>>("values");
+        QTest::newRow("12 bits in two bytes") << 12 << bytesOf({ 0xF0, 0x7F, 0x10, 0x80 }) << QList<int>({ 32752, -32752 });
+        QTest::newRow("24 bits") << 24 << bytesOf({ 0xAA, 0x34, 0x12, 0x00, 0x00, 0x80 }) << QList<int>({ 0x1234, -32768 });
+        QTest::newRow("32 bits") << 32 << bytesOf({ 1, 2, 0xFF, 0x7F, 9, 9, 0xFF, 0xFF }) << QList<int>({ 32767, -1 });
+    }
+    void widePcm()
+    {
+        QFETCH(int, bits);
+        QFETCH(QByteArray, data);
+        QFETCH(QList<int>, values);
+        const int bytes = (bits + 7) / 8;
+        // A trailing part of a sample is not a sample.
+        const auto sound = decodeWave(riff(fmt(1, 1, 8000, bytes, bits) + chunk("data", data + '\x7F')));
+        QVERIFY(sound);
+        QCOMPARE(samplesOf(*sound), values);
     }
 
     void truncatedDataDecodesWhatIsThere()
@@ -326,8 +349,9 @@ private Q_SLOTS:
         QTest::newRow("zero channels") << riff(fmt(1, 0, 8000, 1, 8) + data);
         QTest::newRow("nine channels") << riff(fmt(1, 9, 8000, 9, 8) + data);
         QTest::newRow("zero sample rate") << riff(fmt(1, 1, 0, 1, 8) + data);
-        QTest::newRow("12-bit PCM") << riff(fmt(1, 1, 8000, 2, 12) + data);
-        QTest::newRow("MP3") << riff(fmt(0x55, 1, 8000, 1, 0) + data);
+        QTest::newRow("33-bit PCM") << riff(fmt(1, 1, 8000, 5, 33) + data);
+        QTest::newRow("extensible naming no wave encoding")
+            << riff(fmt(0xFFFE, 1, 8000, 2, 16, le16(16) + le32(4) + QByteArray(16, '\x42')) + data);
         QTest::newRow("huge chunk hides the rest")
             << riff(chunk("JUNK", "ab", 0xFFFFFFF0) + fmt(1, 1, 8000, 1, 8) + data);
         QTest::newRow("IMA three channels") << riff(fmt(0x11, 3, 8000, 36, 4) + data);
@@ -345,8 +369,22 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, file);
         QString error;
-        QVERIFY(!decodeWave(file, &error));
+        bool otherEncoding = false;
+        QVERIFY(!decodeWave(file, &error, &otherEncoding));
         QVERIFY(!error.isEmpty());
+        QVERIFY(!otherEncoding); // damage is not for another decoder to try
+    }
+
+    void otherEncodingsAreNamed()
+    {
+        const QByteArray data = chunk("data", QByteArray(64, '\x11'));
+        for (const int tag : { 0x06, 0x07, 0x31, 0x55 }) {
+            QString error;
+            bool otherEncoding = false;
+            QVERIFY(!decodeWave(riff(fmt(tag, 1, 8000, 1, 8) + data), &error, &otherEncoding));
+            QVERIFY(otherEncoding);
+            QVERIFY2(error.contains(u"0x%1"_s.arg(tag, 4, 16, QChar(u'0'))), qPrintable(error));
+        }
     }
 };
 

@@ -49,27 +49,68 @@ const QList<PeriodFormat> &periodFormats()
     return formats;
 }
 
+namespace {
+
+// Formats of the time the disc's own movies do not use, which a movie in
+// their place may: known so that it plays, not listed in the check.
+const QList<PeriodFormat> &otherFormats()
+{
+    using F = PeriodFormat;
+    static const QList<PeriodFormat> formats = {
+        // Uncompressed pictures are handed on by the demuxer as they are.
+        { u"Uncompressed"_s, F::Video, { "DIB ", "RGB ", "RAW " }, 0, 0, { Demuxer }, Good },
+        // Bitmap compression 1 and 2, which some writers leave as the FourCC.
+        { u"MS RLE"_s, F::Video, { "MRLE", "RLE ", "RLE8", "RLE4", QByteArray("\x01\0\0\0", 4),
+            QByteArray("\x02\0\0\0", 4) }, 0, 0, { u"avdec_msrle"_s }, Libav },
+        { u"Indeo 2"_s, F::Video, { "RT21" }, 0, 0, { u"avdec_indeo2"_s }, Libav },
+        { u"TrueMotion 1"_s, F::Video, { "DUCK", "PVEZ" }, 0, 0, { u"avdec_truemotion1"_s }, Libav },
+        { u"TrueMotion 2"_s, F::Video, { "TM20" }, 0, 0, { u"avdec_truemotion2"_s }, Libav },
+        { u"UltiMotion"_s, F::Video, { "ULTI" }, 0, 0, { u"avdec_ultimotion"_s }, Libav },
+        { u"MS MPEG-4"_s, F::Video, { "MPG4", "MP42", "MP43", "DIV3", "DIV4" }, 0, 0,
+            { u"avdec_msmpeg4"_s, u"avdec_msmpeg4v2"_s, u"avdec_msmpeg4v1"_s }, Libav },
+        { u"PCM"_s, F::Sound, {}, 0x0001, 0, { Demuxer }, Good },
+        { u"Floating-point PCM"_s, F::Sound, {}, 0x0003, 0, { Demuxer }, Good },
+        { u"A-law"_s, F::Sound, {}, 0x0006, 0, { u"alawdec"_s, u"avdec_pcm_alaw"_s }, Good },
+        { u"mu-law"_s, F::Sound, {}, 0x0007, 0, { u"mulawdec"_s, u"avdec_pcm_mulaw"_s }, Good },
+        { u"Yamaha ADPCM"_s, F::Sound, {}, 0x0020, 0, { u"avdec_adpcm_yamaha"_s }, Libav },
+        { u"TrueSpeech"_s, F::Sound, {}, 0x0022, 0, { u"avdec_truespeech"_s }, Libav },
+        { u"GSM 6.10"_s, F::Sound, {}, 0x0031, 0, { u"gsmdec"_s, u"avdec_gsm_ms"_s }, Bad },
+        { u"MPEG audio"_s, F::Sound, {}, 0x0050, 0, { u"mpg123audiodec"_s, u"avdec_mp2float"_s }, Good },
+        { u"MP3"_s, F::Sound, {}, 0x0055, 0, { u"mpg123audiodec"_s, u"avdec_mp3"_s }, Good },
+    };
+    return formats;
+}
+
+// The disc's formats first: they tell 8-bit PCM from the rest.
+const PeriodFormat *findFormat(const std::function<bool(const PeriodFormat &)> &matches)
+{
+    for (const QList<PeriodFormat> *list : { &periodFormats(), &otherFormats() })
+        for (const PeriodFormat &format : *list)
+            if (matches(format))
+                return &format;
+    return nullptr;
+}
+
+// Bitmap compression 0: the pictures are stored as they are.
+bool isUncompressed(QByteArrayView fourCc)
+{
+    return fourCc.isEmpty() || fourCc == QByteArrayView("\0\0\0\0", 4);
+}
+
+} // namespace
+
 const PeriodFormat *videoFormatOf(QByteArrayView fourCc)
 {
     const QByteArray upper = fourCc.toByteArray().toUpper();
-    for (const PeriodFormat &format : periodFormats())
-        if (format.fourCcs.contains(upper))
-            return &format;
-    return nullptr;
+    return findFormat([&](const PeriodFormat &format) { return format.fourCcs.contains(upper); });
 }
 
 const PeriodFormat *soundFormatOf(quint16 formatTag, int bitsPerSample)
 {
-    static const PeriodFormat pcm16 { u"16-bit PCM"_s, PeriodFormat::Sound, {}, 0x0001, 16, { Demuxer },
-        Good };
-    const auto matches = [&](const PeriodFormat &format) {
+    return findFormat([&](const PeriodFormat &format) {
         return format.kind == PeriodFormat::Sound && format.formatTag == formatTag
             && (format.bitsPerSample == 0 || format.bitsPerSample == bitsPerSample);
-    };
-    for (const PeriodFormat &format : periodFormats())
-        if (matches(format))
-            return &format;
-    return matches(pcm16) ? &pcm16 : nullptr;
+    });
 }
 
 bool canPlay(const PeriodFormat &format, const ElementProbe &hasElement)
@@ -104,6 +145,8 @@ QStringList movieProblems(const AviStreams &streams, const ElementProbe &hasElem
         const PeriodFormat *video = videoFormatOf(streams.videoCompression);
         if (!video)
             video = videoFormatOf(streams.videoHandler);
+        if (!video && isUncompressed(streams.videoCompression))
+            video = videoFormatOf("DIB ");
         if (!video) {
             const QByteArray &code
                 = streams.videoCompression.isEmpty() ? streams.videoHandler : streams.videoCompression;

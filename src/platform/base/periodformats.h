@@ -31,8 +31,11 @@ struct PeriodFormat
 const QList<PeriodFormat> &periodFormats();
 
 // The format of a video FourCC (compared without regard to case), or of a
-// wave format tag with its sample size; nothing for a format not listed
-// (16-bit PCM is known too: the sample disc has it).
+// wave format tag with its sample size. Besides the listed formats these know
+// the others of the time a movie in their place may use (uncompressed and RLE
+// pictures, Indeo 2, TrueMotion, UltiMotion, MS MPEG-4; PCM of any size,
+// A-law, mu-law, GSM 6.10, TrueSpeech, Yamaha ADPCM, MPEG audio); nothing for
+// any other.
 const PeriodFormat *videoFormatOf(QByteArrayView fourCc);
 const PeriodFormat *soundFormatOf(quint16 formatTag, int bitsPerSample);
 
@@ -49,5 +52,6 @@ QString formatReport(const ElementProbe &hasElement);
 QString missingDecoderMessage(const PeriodFormat &format);
 
 // Why a movie with these streams cannot be played here, video first; empty
-// when it can. An unknown video FourCC counts as undecodable.
+// when it can. An unknown video FourCC counts as undecodable; a blank one in
+// both headers means uncompressed pictures.
 QStringList movieProblems(const AviStreams &streams, const ElementProbe &hasElement);

@@ -86,15 +86,14 @@ std::optional<Format> parseFormat(QByteArrayView chunk, QString &error)
         format.extension = chunk.sliced(18, std::min<qsizetype>(u16(p + 16), chunk.size() - 18));
 
     if (format.tag == FormatExtensible) {
-        // The sub-format is a GUID whose first four bytes are the format tag;
-        // only plain PCM is taken.
-        static const QByteArrayView pcmGuid(
-            "\x01\x00\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 16);
-        if (format.extension.size() < 22 || format.extension.sliced(6, 16) != pcmGuid) {
-            error = u"The extensible wave format holds something other than PCM."_s;
+        // The sub-format is a GUID whose first two bytes are the format tag
+        // when the rest is the one all wave formats share.
+        static const QByteArrayView waveGuidTail("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+        if (format.extension.size() < 22 || format.extension.sliced(8, 14) != waveGuidTail) {
+            error = u"The extensible wave format names no wave encoding."_s;
             return std::nullopt;
         }
-        format.tag = FormatPcm;
+        format.tag = u16(format.extension.data() + 6);
     }
     if (format.channels < 1 || format.channels > MaxChannels) {
         error = u"The wave file has %1 channels; 1 to %2 are supported."_s.arg(format.channels)
@@ -111,16 +110,19 @@ std::optional<Format> parseFormat(QByteArrayView chunk, QString &error)
 
 std::optional<QByteArray> decodePcm(const Format &format, QByteArrayView data, QString &error)
 {
-    if (format.bitsPerSample != 8 && format.bitsPerSample != 16) {
+    // Samples of 9 to 16 bits fill two bytes, larger ones three or four, all
+    // standing at the top of their bytes: the top two of them are the 16-bit sample.
+    if (format.bitsPerSample < 1 || format.bitsPerSample > 32) {
         error = u"PCM with %1 bits per sample is not supported."_s.arg(format.bitsPerSample);
         return std::nullopt;
     }
-    const int bytesPerSample = format.bitsPerSample / 8;
+    const int bytesPerSample = (format.bitsPerSample + 7) / 8;
     // Whole frames only; the header's block alignment is often wrong in old files.
     const qsizetype samples = data.size() / (bytesPerSample * format.channels) * format.channels;
     QByteArray out(samples * 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < samples; ++i) {
-        const int value = bytesPerSample == 1 ? (quint8(data[i]) - 128) * 256 : s16(data.data() + 2 * i);
+        const char *sample = data.data() + bytesPerSample * i;
+        const int value = bytesPerSample == 1 ? (quint8(*sample) - 128) * 256 : s16(sample + bytesPerSample - 2);
         store(out, i, value);
     }
     return out;
@@ -359,7 +361,7 @@ std::optional<QByteArray> decodeAdpcm(const Format &format, QByteArrayView data,
 
 } // namespace
 
-std::optional<PcmSound> decodeWave(const QByteArray &file, QString *error)
+std::optional<PcmSound> decodeWave(const QByteArray &file, QString *error, bool *otherEncoding)
 {
     const QByteArrayView bytes(file);
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.sliced(8, 4) != "WAVE")
@@ -401,6 +403,8 @@ std::optional<PcmSound> decodeWave(const QByteArray &file, QString *error)
         samples = decodeAdpcm(*format, *data, reason);
         break;
     default:
+        if (otherEncoding)
+            *otherEncoding = true;
         return fail(error, u"Wave format 0x%1 is not supported."_s.arg(format->tag, 4, 16, QLatin1Char('0')));
     }
     if (!samples)

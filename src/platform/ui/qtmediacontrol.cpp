@@ -2,6 +2,7 @@
 
 #include "movieplayback.h"
 #include "soundoutput.h"
+#include "systemsounddecoder.h"
 #include "platform/base/nativefs.h"
 #include "platform/base/wavdecoder.h"
 
@@ -115,7 +116,13 @@ std::unique_ptr<Playback> QtMediaControl::openSound() const
     if (!file || file->size() > MaxSoundFileSize)
         return {};
     QString error;
-    std::optional<PcmSound> sound = decodeWave(file->readAll(), &error);
+    bool otherEncoding = false;
+    std::optional<PcmSound> sound = decodeWave(file->readAll(), &error, &otherEncoding);
+    if (!sound && otherEncoding) {
+        QString systemError;
+        sound = decodeWithSystemDecoders(m_fileName, &systemError);
+        error += u" The system's decoders: "_s + systemError;
+    }
     if (!sound) {
         qCWarning(lcMedia) << m_fileName << error;
         return {};
