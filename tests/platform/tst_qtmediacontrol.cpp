@@ -22,15 +22,20 @@ namespace {
 // How long a test waits for the player to do what it was told.
 constexpr int PlayerWait = int(timeLimit(5000));
 
+// A wave file of one format chunk and one data chunk.
+QByteArray wave(const QByteArray &format, const QByteArray &samples)
+{
+    const QByteArray chunks = riffChunk("fmt ", format) + riffChunk("data", samples);
+    return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
+}
+
 // 0.2 s of 8-bit sound at 11025 Hz: an odd length, ending on its pad byte.
 QByteArray shortSound()
 {
     QByteArray samples;
     for (int i = 0; i < 2205; ++i)
         samples += char(128 + (i % 25 < 12 ? 40 : -40));
-    const QByteArray format = le16(1) + le16(1) + le32(11025) + le32(11025) + le16(1) + le16(8);
-    const QByteArray chunks = riffChunk("fmt ", format) + riffChunk("data", samples);
-    return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
+    return wave(le16(1) + le16(1) + le32(11025) + le32(11025) + le16(1) + le16(8), samples);
 }
 
 // Half a second of mu-law sound at 8000 Hz (format tag 7), or of another
@@ -40,9 +45,7 @@ QByteArray encodedSound(int formatTag = 7)
     QByteArray samples;
     for (int i = 0; i < 4000; ++i)
         samples += char(i % 20 < 10 ? 0x20 : 0xA0);
-    const QByteArray format = le16(formatTag) + le16(1) + le32(8000) + le32(8000) + le16(1) + le16(8) + le16(0);
-    const QByteArray chunks = riffChunk("fmt ", format) + riffChunk("data", samples);
-    return "RIFF" + le32(int(4 + chunks.size())) + "WAVE" + chunks;
+    return wave(le16(formatTag) + le16(1) + le32(8000) + le32(8000) + le16(1) + le16(8) + le16(0), samples);
 }
 
 // A movie of five 32 x 24 pictures at 25 a second, each picture a JPEG

@@ -14,7 +14,6 @@ constexpr quint16 FormatPcm = 0x0001;
 constexpr quint16 FormatMsAdpcm = 0x0002;
 constexpr quint16 FormatImaAdpcm = 0x0011;
 constexpr quint16 FormatExtensible = 0xFFFE;
-constexpr int MaxChannels = 8;
 constexpr qint64 MaxSampleRate = 768000;
 
 quint16 u16(const char *p)
@@ -95,9 +94,9 @@ std::optional<Format> parseFormat(QByteArrayView chunk, QString &error)
         }
         format.tag = u16(format.extension.data() + 6);
     }
-    if (format.channels < 1 || format.channels > MaxChannels) {
+    if (format.channels < 1 || format.channels > MaxSoundChannels) {
         error = u"The wave file has %1 channels; 1 to %2 are supported."_s.arg(format.channels)
-                    .arg(MaxChannels);
+                    .arg(MaxSoundChannels);
         return std::nullopt;
     }
     if (sampleRate < 1 || sampleRate > MaxSampleRate) {

@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QString>
 
+// The most channels a sound may have to be played.
+constexpr int MaxSoundChannels = 8;
+
 // A sound as signed 16-bit little-endian samples, channels interleaved.
 struct PcmSound
 {

@@ -18,6 +18,9 @@ namespace {
 // Sound effects last seconds; a larger file is not one of them, and decoding
 // it would hold several times its size in memory.
 constexpr qint64 MaxSoundFileSize = 64 * 1024 * 1024;
+// A 4-bit ADPCM file of that size decodes to four times as many bytes; no
+// other decoder may make more of a sound.
+constexpr qint64 MaxSoundBytes = 4 * MaxSoundFileSize;
 } // namespace
 
 QtMediaControl::QtMediaControl()
@@ -120,7 +123,7 @@ std::unique_ptr<Playback> QtMediaControl::openSound() const
     std::optional<PcmSound> sound = decodeWave(file->readAll(), &error, &otherEncoding);
     if (!sound && otherEncoding) {
         QString systemError;
-        sound = decodeWithSystemDecoders(m_fileName, &systemError);
+        sound = decodeWithSystemDecoders(m_fileName, MaxSoundBytes, &systemError);
         error += u" The system's decoders: "_s + systemError;
     }
     if (!sound) {

@@ -12,12 +12,9 @@ namespace {
 // A sound effect decodes in a few tens of milliseconds; a decoder still busy
 // after this is not going to finish.
 constexpr int DecodeTimeoutMs = 10000;
-// As much as the program's own decoder makes of the largest file it takes.
-constexpr qsizetype MaxDecodedBytes = 256 * 1024 * 1024;
-constexpr int MaxChannels = 8;
 } // namespace
 
-std::optional<PcmSound> decodeWithSystemDecoders(const QString &fileName, QString *error)
+std::optional<PcmSound> decodeWithSystemDecoders(const QString &fileName, qsizetype maxBytes, QString *error)
 {
     QAudioDecoder decoder;
     QAudioFormat wanted;
@@ -38,7 +35,7 @@ std::optional<PcmSound> decodeWithSystemDecoders(const QString &fileName, QStrin
         const QAudioBuffer buffer = decoder.read();
         const QAudioFormat format = buffer.format();
         if (format.sampleFormat() != QAudioFormat::Int16 || format.channelCount() < 1
-            || format.channelCount() > MaxChannels || format.sampleRate() < 1)
+            || format.channelCount() > MaxSoundChannels || format.sampleRate() < 1)
             return stop(u"the decoder gave samples the program cannot play"_s);
         if (sound.samples.isEmpty()) {
             sound.sampleRate = format.sampleRate();
@@ -46,7 +43,7 @@ std::optional<PcmSound> decodeWithSystemDecoders(const QString &fileName, QStrin
         } else if (format.sampleRate() != sound.sampleRate || format.channelCount() != sound.channels) {
             return stop(u"the sound changes its rate or channels"_s);
         }
-        if (sound.samples.size() + buffer.byteCount() > MaxDecodedBytes)
+        if (sound.samples.size() + buffer.byteCount() > maxBytes)
             return stop(u"the sound is too long"_s);
         sound.samples.append(buffer.constData<char>(), buffer.byteCount());
     });
