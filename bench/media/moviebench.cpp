@@ -1,6 +1,7 @@
 // The movie window with the real media control: for each movie, choosing it
 // to its first picture in PicMovie, Play to the first picture after that one,
-// and the processor time the process spends while the movie plays.
+// the processor time the process spends while the movie plays, and Play after
+// Pause to the next picture.
 #include "benchsupport.h"
 #include "platform/ui/qtmediacontrol.h"
 #include "support/fakehost.h"
@@ -124,7 +125,7 @@ void benchMovies(QTextStream &out, const QString &disc)
     out << "  opening the window to the first movie's first picture: " << pictures.clock.elapsed()
         << " ms (the first media player of the run)" << Qt::endl;
 
-    QList<double> choose, play, moving, processor;
+    QList<double> choose, play, moving, processor, resumed;
     for (int index : { 0, 1, 2, 3, 4 }) {
         const QString name = movieTable().at(index).fileName;
         services.dialogs.clear();
@@ -156,6 +157,29 @@ void benchMovies(QTextStream &out, const QString &disc)
         play << pictures.first;
         moving << pictures.moving;
         processor << busy;
+
+        // From the start again, paused part way, and played on.
+        window.MMControl1_PrevClick();
+        window.MMControl1_PlayClick();
+        waitFor(
+            pictures, [] { return false; }, 700);
+        window.MMControl1_PauseClick();
+        waitFor(
+            pictures, [] { return false; }, 300);
+        const qint64 pausedAt = pictures.sink->videoFrame().startTime();
+        pictures.start();
+        window.MMControl1_PlayClick();
+        qint64 onward = -1;
+        waitFor(
+            pictures,
+            [&] {
+                if (onward < 0 && pictures.sink->videoFrame().startTime() > pausedAt)
+                    onward = pictures.clock.elapsed();
+                return onward >= 0;
+            },
+            3000);
+        out << "    paused and played on: to the next picture " << onward << " ms" << Qt::endl;
+        resumed << onward;
         window.MMControl1_StopClick();
         waitFor(
             pictures, [] { return false; }, 800); // the user looks before choosing the next
@@ -165,6 +189,7 @@ void benchMovies(QTextStream &out, const QString &disc)
     out << "  median: chosen to first picture " << median(choose) << " ms (slowest " << maximum(choose)
         << "), Play to first picture " << median(play) << " ms (slowest " << maximum(play)
         << "), to the next one " << median(moving) << " ms, processor " << qRound(median(processor)) << " %"
-        << Qt::endl;
+        << ", paused and played on to the next picture " << median(resumed) << " ms (slowest "
+        << maximum(resumed) << ")" << Qt::endl;
     window.close();
 }

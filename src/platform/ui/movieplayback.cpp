@@ -12,7 +12,7 @@
 #include <QMediaPlayer>
 #include <QTemporaryFile>
 #include <QTimer>
-#include <QVideoWidget>
+#include <QVideoSink>
 
 #include <algorithm>
 
@@ -63,7 +63,6 @@ bool MoviePlayback::open(bool wait)
     m_frameMs = frame > 0 && frame <= MaxFrameMs ? frame : DefaultFrameMs;
     m_audio = std::make_unique<QAudioOutput>();
     createPlayer();
-    m_player->setVideoOutput(m_surface.widget());
     m_surface.setShown(true);
     m_player->setSource(m_source);
     m_player->pause(); // loads the movie and shows its first picture
@@ -74,6 +73,7 @@ void MoviePlayback::createPlayer()
 {
     m_player = std::make_unique<QMediaPlayer>();
     m_player->setAudioOutput(m_audio.get());
+    m_player->setVideoSink(m_surface.sink());
     connect(
         m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
             if (status == QMediaPlayer::EndOfMedia)
@@ -111,10 +111,10 @@ void MoviePlayback::play()
     if (m_player->playbackState() == QMediaPlayer::PlayingState)
         return;
     const qint64 from = m_player->mediaStatus() == QMediaPlayer::EndOfMedia ? 0 : m_player->position();
-    // The picture on show stays until the movie moves on from it.
-    if (reload(false) && from > 0)
+    // The picture on show stays until the movie is back at its place.
+    m_surface.holdBefore(from * 1000);
+    if (reload() && from > 0)
         m_player->setPosition(from);
-    m_player->setVideoOutput(m_surface.widget());
     m_player->play();
 }
 
@@ -136,7 +136,7 @@ qint64 MoviePlayback::duration() const
 // A player that has played to its end shows nothing more until it is loaded again.
 void MoviePlayback::seek(qint64 ms)
 {
-    if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia && !reload(true))
+    if (m_player->mediaStatus() == QMediaPlayer::EndOfMedia && !reload())
         return;
     m_player->setPosition(std::clamp<qint64>(ms, 0, m_player->duration()));
 }
@@ -148,13 +148,11 @@ qint64 MoviePlayback::stepLength() const
 
 // A new player: taking the source away from the old one can hold the
 // interface up for a second.
-bool MoviePlayback::reload(bool drawn)
+bool MoviePlayback::reload()
 {
     m_player->disconnect(this);
     m_player.reset();
     createPlayer();
-    if (drawn)
-        m_player->setVideoOutput(m_surface.widget());
     m_player->setSource(m_source);
     m_player->pause();
     return waitUntilLoaded();

@@ -40,8 +40,8 @@ private:
     QString retimedMovie(const AviStreams &streams);
     // Loads the movie afresh in a new player and waits for it: the way back
     // from its end, and from a pause that would cost it the start of its
-    // sound. Drawn: the new player shows its first picture at once.
-    bool reload(bool drawn);
+    // sound.
+    bool reload();
     // Runs the player's events until the movie is loaded or has failed.
     bool waitUntilLoaded();
 

@@ -15,10 +15,28 @@ VideoSurface::~VideoSurface()
     delete m_video;
 }
 
+QVideoSink *VideoSurface::sink()
+{
+    widget();
+    return m_sink;
+}
+
+void VideoSurface::pass(const QVideoFrame &picture)
+{
+    if (picture.isValid() && picture.startTime() >= 0 && picture.startTime() < m_holdBefore)
+        return;
+    if (picture.isValid())
+        m_holdBefore = 0;
+    if (m_video)
+        m_video->videoSink()->setVideoFrame(picture);
+}
+
 QVideoWidget *VideoSurface::widget()
 {
     if (m_video)
         return m_video;
+    m_sink = new QVideoSink(this);
+    connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoSurface::pass);
     m_video = new QVideoWidget(m_window);
     m_video->hide();
     QVideoSink *sink = m_video->videoSink();
@@ -63,6 +81,7 @@ void VideoSurface::setWindow(QWidget *window)
 void VideoSurface::setShown(bool shown)
 {
     m_shown = shown;
+    m_holdBefore = 0;
     if (!shown)
         m_picture = QVideoFrame();
     place();
