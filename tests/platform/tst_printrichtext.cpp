@@ -21,10 +21,12 @@ QTextDocument *readDocument(const QByteArray &rtf, QObject *parent)
     return document;
 }
 
-// Paragraphs of one line each, exactly 12 points apart: "L001" to "L<count>".
-QByteArray evenLines(int count)
+// Paragraphs of one line each, exactly 12 points apart: "L001" to "L<count>",
+// in a font of the size given in half points.
+QByteArray evenLines(int count, int fontSize = 20)
 {
-    QByteArray rtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}\\f0\\fs20\\sl-240\\slmult0 ");
+    QByteArray rtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\froman Times New Roman;}}\\f0\\fs"
+        + QByteArray::number(fontSize) + "\\sl-240\\slmult0 ");
     for (int i = 1; i <= count; ++i)
         rtf += "L" + QByteArray::number(i).rightJustified(3, '0') + (i < count ? "\\par " : "");
     return rtf + "}";
@@ -73,10 +75,20 @@ private Q_SLOTS:
             QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the printed pages");
     }
 
+    // A font taller than the spacing lifts each line into the one before it:
+    // no page shows, or holds unseen, a line of the page before or after.
+    void pagesContinueAtTheFirstLineNotPrinted_data()
+    {
+        QTest::addColumn<int>("fontSize");
+        QTest::newRow("10-point font") << 20;
+        QTest::newRow("18-point font") << 36;
+    }
+
     void pagesContinueAtTheFirstLineNotPrinted()
     {
-        TestPrinter printer(m_dir.filePath(QStringLiteral("even")));
-        QTextDocument *document = readDocument(evenLines(150), this);
+        QFETCH(int, fontSize);
+        TestPrinter printer(m_dir.filePath(QStringLiteral("even%1").arg(fontSize)));
+        QTextDocument *document = readDocument(evenLines(150, fontSize), this);
         const PrintOutcome outcome = PrintRichText(printer, *document, OneInch, QStringLiteral("Even lines"));
         QVERIFY2(outcome.printed, qPrintable(outcome.failure));
         QCOMPARE(printer.printed.size(), 1);

@@ -11,6 +11,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "platform/richtext/rtflayoutfit.h"
@@ -42,21 +43,28 @@ void scaleIndents(QTextDocument &doc, qreal scale)
     }
 }
 
-void addFrame(const QTextFrame *frame, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands);
+void addItems(QTextFrame::iterator it, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands);
 
 // One band a line. A line reaches down to where the next line of its
-// paragraph begins, so fixed line spacing is cut where it is laid out.
-void addBlock(const QTextBlock &block, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands)
+// paragraph begins, and no further than limit, where the next paragraph
+// begins: fixed line spacing is cut where it is laid out, also where the
+// font is taller than the spacing (the layout then lifts each line a little
+// above its place). A band that reached into the next paragraph would end a
+// page on a sliver of it, and that paragraph's text would be in the PDF file
+// twice, invisible but found and copied.
+void addBlock(
+    const QTextBlock &block, const QAbstractTextDocumentLayout &layout, qreal limit, QList<TextBand> &bands)
 {
     const QTextLayout *text = block.layout();
-    const QPointF origin = layout.blockBoundingRect(block).topLeft();
+    const qreal origin = layout.blockBoundingRect(block).top();
     const bool pageBreak = block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
     for (int i = 0; i < text->lineCount(); ++i) {
         const QTextLine line = text->lineAt(i);
-        const qreal top = origin.y() + line.y();
-        const qreal bottom =
-            i + 1 < text->lineCount() ? origin.y() + text->lineAt(i + 1).y() : top + line.height();
-        bands.append(TextBand{ top, std::max(bottom, top), block.position() + line.textStart(), pageBreak && i == 0 });
+        const qreal top = origin + (i == 0 ? std::max<qreal>(line.y(), 0) : line.y());
+        const qreal bottom = i + 1 < text->lineCount() ? origin + text->lineAt(i + 1).y()
+                                                       : std::min(top + line.height(), limit);
+        bands.append(TextBand {
+            top, std::max(bottom, top), block.position() + line.textStart(), pageBreak && i == 0 });
     }
 }
 
@@ -79,12 +87,7 @@ void addTable(const QTextTable *table, const QAbstractTextDocumentLayout &layout
             if (first < 0)
                 first = cell.firstPosition();
             groupLastRow = std::max(groupLastRow, row + cell.rowSpan() - 1);
-            for (auto it = cell.begin(); !it.atEnd(); ++it) {
-                if (it.currentFrame())
-                    addFrame(it.currentFrame(), layout, lines);
-                else
-                    addBlock(it.currentBlock(), layout, lines);
-            }
+            addItems(cell.begin(), layout, lines);
         }
         if (!lines.isEmpty()) {
             qreal top = lines.constFirst().top;
@@ -94,7 +97,7 @@ void addTable(const QTextTable *table, const QAbstractTextDocumentLayout &layout
                 bottom = std::max(bottom, line.bottom);
             }
             if (!group)
-                group = TextBand{ top - edge, bottom + edge, first, lines.constFirst().breakBefore };
+                group = TextBand { top - edge, bottom + edge, first, lines.constFirst().breakBefore };
             else
                 group->bottom = std::max(group->bottom, bottom + edge);
         }
@@ -107,15 +110,22 @@ void addTable(const QTextTable *table, const QAbstractTextDocumentLayout &layout
         bands.append(*group);
 }
 
-void addFrame(const QTextFrame *frame, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands)
+// The bands of a frame's or a table cell's contents, top to bottom.
+void addItems(QTextFrame::iterator it, const QAbstractTextDocumentLayout &layout, QList<TextBand> &bands)
 {
-    for (auto it = frame->begin(); !it.atEnd(); ++it) {
-        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame()))
+    for (; !it.atEnd(); ++it) {
+        if (const auto *table = qobject_cast<const QTextTable *>(it.currentFrame())) {
             addTable(table, layout, bands);
-        else if (it.currentFrame())
-            addFrame(it.currentFrame(), layout, bands);
-        else
-            addBlock(it.currentBlock(), layout, bands);
+        } else if (it.currentFrame()) {
+            addItems(it.currentFrame()->begin(), layout, bands);
+        } else {
+            QTextFrame::iterator next = it;
+            ++next;
+            const qreal limit = !next.atEnd() && !next.currentFrame()
+                ? layout.blockBoundingRect(next.currentBlock()).top()
+                : std::numeric_limits<qreal>::max();
+            addBlock(it.currentBlock(), layout, limit, bands);
+        }
     }
 }
 }
@@ -134,7 +144,7 @@ RichTextPages::RichTextPages(const QTextDocument &source, QPaintDevice *device, 
     scaleIndents(*m_layout, scale);
     m_layout->documentLayout()->setPaintDevice(device);
     m_layout->setTextWidth(width);
-    addFrame(m_layout->rootFrame(), *m_layout->documentLayout(), m_bands);
+    addItems(m_layout->rootFrame()->begin(), *m_layout->documentLayout(), m_bands);
 }
 
 RichTextPages::~RichTextPages() = default;
@@ -177,7 +187,34 @@ void RichTextPages::draw(QPainter &painter, const PageSlice &slice, QPointF topL
     // printed there rather than lost.
     const qreal width = std::max(m_width, m_layout->size().width());
     const QRectF inside(0, top + Inside, width, slice.bottom - top - 2 * Inside);
-    if (inside.height() > 0)
-        m_layout->drawContents(&painter, inside);
+    // Fixed line spacing narrower than the font lifts each line into the one
+    // before it. The layout is asked only for what lies between the lines on
+    // either side of the slice, and the slice's own first and last lines are
+    // printed whole.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = inside;
+    QRectF shown = inside;
+    const int end = m_layout->characterCount() - 1;
+    if (slice.first > 0)
+        context.clip.setTop(std::max(inside.top(), lineRect(slice.first - 1).bottom() + Inside));
+    if (const QRectF after = lineRect(slice.next); slice.next < end && after.isValid())
+        context.clip.setBottom(std::min(inside.bottom(), after.top() - Inside));
+    if (const QRectF first = lineRect(slice.first); first.isValid())
+        shown.setTop(std::min(shown.top(), first.top()));
+    if (const QRectF last = lineRect(slice.next - 1); last.isValid() && last.top() < slice.bottom)
+        shown.setBottom(std::max(shown.bottom(), last.bottom()));
+    if (context.clip.height() > 0) {
+        painter.setClipRect(shown, Qt::IntersectClip);
+        m_layout->documentLayout()->draw(&painter, context);
+    }
     painter.restore();
+}
+
+QRectF RichTextPages::lineRect(int position) const
+{
+    const QTextBlock block = m_layout->findBlock(position);
+    const QTextLine line = block.layout()->lineForTextPosition(position - block.position());
+    if (!line.isValid())
+        return {};
+    return line.rect().translated(m_layout->documentLayout()->blockBoundingRect(block).topLeft());
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <memory>
 
 class QPaintDevice;
@@ -29,6 +30,9 @@ public:
     const QList<TextBand> &bands() const { return m_bands; }
 
 private:
+    // The line that holds the character, in the layout's coordinates.
+    QRectF lineRect(int position) const;
+
     const QTextDocument *m_source;
     int m_revision;
     qreal m_width;
