@@ -194,11 +194,11 @@ void RichTextPages::draw(QPainter &painter, const PageSlice &slice, QPointF topL
     QAbstractTextDocumentLayout::PaintContext context;
     context.clip = inside;
     QRectF shown = inside;
-    const int end = m_layout->characterCount() - 1;
     if (slice.first > 0)
         context.clip.setTop(std::max(inside.top(), lineRect(slice.first - 1).bottom() + Inside));
-    if (const QRectF after = lineRect(slice.next); slice.next < end && after.isValid())
-        context.clip.setBottom(std::min(inside.bottom(), after.top() - Inside));
+    if (slice.next < m_layout->characterCount() - 1)
+        if (const QRectF after = lineRect(slice.next); after.isValid())
+            context.clip.setBottom(std::min(inside.bottom(), after.top() - Inside));
     if (const QRectF first = lineRect(slice.first); first.isValid())
         shown.setTop(std::min(shown.top(), first.top()));
     if (const QRectF last = lineRect(slice.next - 1); last.isValid() && last.top() < slice.bottom)

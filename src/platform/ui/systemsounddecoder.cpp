@@ -48,8 +48,10 @@ std::optional<PcmSound> decodeWithSystemDecoders(const QString &fileName, qsizet
         sound.samples.append(buffer.constData<char>(), buffer.byteCount());
     });
     QObject::connect(&decoder, &QAudioDecoder::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), &loop, [&] { stop(decoder.errorString()); });
-    QTimer::singleShot(DecodeTimeoutMs, &loop, [&] { stop(u"not decoded within %1 ms"_s.arg(DecodeTimeoutMs)); });
+    QObject::connect(&decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), &loop,
+        [&] { stop(decoder.errorString()); });
+    QTimer::singleShot(
+        DecodeTimeoutMs, &loop, [&] { stop(u"not decoded within %1 ms"_s.arg(DecodeTimeoutMs)); });
     decoder.start();
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 
